@@ -1,0 +1,88 @@
+#include "Bridge.h"
+
+#include "HostTable.h"
+
+namespace zelvo {
+namespace {
+
+// A host text: zero-terminated, never null (an empty text is an empty string).
+std::string Arg(std::string_view text) { return std::string(text); }
+
+// Calls a text-returning entry and copies the reply it delivered.
+template <class Entry, class... Args>
+std::string Ask(Entry entry, Args&&... args) {
+  StartReply();
+  if (!entry) return {};
+  entry(std::forward<Args>(args)..., &ReplyCallback);
+  CheckReply();
+  return g_lastReply;
+}
+
+}  // namespace
+
+void Log(std::string_view line) {
+  if (g_host.log) g_host.log(Arg(line).c_str());
+}
+
+void SetResult(std::string_view answer) {
+  if (g_host.setResult) g_host.setResult(Arg(answer).c_str());
+}
+
+std::string HTTPHead(std::string_view address) {
+  return Ask(ServiceEntry<THTTPHead>(Service::HTTPHead), Arg(address).c_str());
+}
+
+std::string GetOption(std::string_view section, std::string_view name, std::string_view defaultValue) {
+  return Ask(ServiceEntry<TGetOption>(Service::GetOption), Arg(section).c_str(), Arg(name).c_str(),
+             Arg(defaultValue).c_str());
+}
+
+std::string GetLocation() { return Ask(ServiceEntry<TGetLocation>(Service::GetLocation)); }
+
+std::string ShowHAWindow(std::string_view prompt, int32_t value) {
+  return Ask(ServiceEntry<TShowHAWindow>(Service::ShowHAWindow), Arg(prompt).c_str(), value);
+}
+
+std::string GetPicSize(std::string_view path) {
+  return Ask(ServiceEntry<TGetPicSize>(Service::GetPicSize), Arg(path).c_str());
+}
+
+std::string ProgName() { return Ask(ServiceEntry<TProgName>(Service::ProgName)); }
+
+int32_t ShowMsg(std::string_view message, uint8_t kind) {
+  const auto entry = ServiceEntry<TShowMsg>(Service::ShowMsg);
+  return entry ? entry(Arg(message).c_str(), kind) : 0;
+}
+
+void SimpleOptions(std::string_view form) {
+  StartReply();
+  if (const auto entry = ServiceEntry<TSimpleOptions>(Service::SimpleOptions)) {
+    entry(Arg(form).c_str(), &ReplyCallback);
+    CheckReply();
+  }
+}
+
+void SetOption(std::string_view section, std::string_view name, std::string_view value) {
+  if (const auto entry = ServiceEntry<TSetOption>(Service::SetOption))
+    entry(Arg(section).c_str(), Arg(name).c_str(), Arg(value).c_str());
+}
+
+void ModQuery(std::string_view link) {
+  if (const auto entry = ServiceEntry<TModQuery>(Service::ModQuery)) entry(Arg(link).c_str());
+}
+
+void PicToArr(std::string_view path, TDArray* array, int32_t width, int32_t height) {
+  if (const auto entry = ServiceEntry<TPicToArr>(Service::PicToArr))
+    entry(Arg(path).c_str(), array, width, height);
+}
+
+void ArrToPic(std::string_view path, TDArray* array, int32_t width, int32_t height) {
+  if (const auto entry = ServiceEntry<TArrToPic>(Service::ArrToPic))
+    entry(Arg(path).c_str(), array, width, height);
+}
+
+void SetArrLen(TDArray* array, int32_t first, int32_t second) {
+  if (const auto entry = ServiceEntry<TSetArrLen>(Service::SetArrLen)) entry(array, first, second);
+}
+
+}  // namespace zelvo

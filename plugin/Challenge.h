@@ -1,0 +1,17 @@
+// The answers to the service's password and captcha challenges.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "LinkNormalise.h"
+
+namespace zelvo {
+
+// Posts the answer to the challenge that the page shows. Yields the page the service returned
+// once it accepted the answer; nothing when the job has ended (with its answer, or without one).
+std::optional<std::string> SubmitChallenge(const NormalisedLink& link, std::string_view page, bool captcha,
+                                           bool password);
+
+}  // namespace zelvo

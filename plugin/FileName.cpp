@@ -1,0 +1,106 @@
+#include "FileName.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "BaseUtils/Platform.h"
+#include "BaseUtils/Text.h"
+#include "BaseUtils/Utf8.h"
+#include "PageMarkers.h"
+
+namespace zelvo {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, char>, 6> kNamedReferences = {{
+    {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}, {"&apos;", '\''},
+}};
+
+// The ANSI form of a numeric reference "&#NNN;" or "&#xHH;" at the start of text, with its length.
+bool DecodeNumericReference(std::string_view text, std::string& ansi, std::size_t& length) {
+  std::size_t i = 2;
+  const bool hex = text.size() > i && (text[i] == 'x' || text[i] == 'X');
+  if (hex) ++i;
+  const std::size_t digitsFrom = i;
+  char32_t cp = 0;
+  for (; i < text.size() && i - digitsFrom < 8; ++i) {
+    const char c = text[i];
+    unsigned digit = 0;
+    if (c >= '0' && c <= '9')
+      digit = static_cast<unsigned>(c - '0');
+    else if (hex && c >= 'a' && c <= 'f')
+      digit = static_cast<unsigned>(c - 'a' + 10);
+    else if (hex && c >= 'A' && c <= 'F')
+      digit = static_cast<unsigned>(c - 'A' + 10);
+    else
+      break;
+    cp = cp * (hex ? 16u : 10u) + digit;
+  }
+  if (i == digitsFrom || i >= text.size() || text[i] != ';' || cp > 0x10FFFF) return false;
+  std::string utf8;
+  AppendUtf8(utf8, cp);
+  ansi = platform::Utf8ToAnsi(utf8);
+  // "?" back for anything else means the code page has no form for it: leave it as written.
+  if (ansi.size() != 1 || (ansi == "?" && cp != '?')) return false;
+  length = i + 1;
+  return true;
+}
+
+bool IsReservedDeviceName(std::string_view name) {
+  std::string base = platform::AnsiUpper(name.substr(0, std::min(name.find('.'), name.size())));
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
+  return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
+         base[3] <= '9';
+}
+
+}  // namespace
+
+std::string DecodeHtmlText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    if (text[i] == '&') {
+      const std::string_view rest = text.substr(i);
+      bool decoded = false;
+      for (const auto& [reference, character] : kNamedReferences) {
+        if (rest.starts_with(reference)) {
+          out += character;
+          i += reference.size();
+          decoded = true;
+          break;
+        }
+      }
+      if (decoded) continue;
+      std::string ansi;
+      std::size_t length = 0;
+      if (rest.starts_with("&#") && DecodeNumericReference(rest, ansi, length)) {
+        out += ansi;
+        i += length;
+        continue;
+      }
+    }
+    out += text[i++];
+  }
+  return out;
+}
+
+std::string SanitiseFileName(std::string_view name) {
+  std::string out(name);
+  for (char& c : out) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) c = '_';
+  }
+  // Windows drops them anyway; a name of only dots and blanks ends up empty here.
+  while (!out.empty() && (out.back() == '.' || out.back() == ' ')) out.pop_back();
+  if (IsReservedDeviceName(out)) out.insert(out.begin(), '_');
+  return out;
+}
+
+std::string FileNameFromPage(std::string_view page) {
+  const std::string_view block = Before(After(page, kNameBlockStart), kNameBlockEnd);
+  // A block without the icon tag is markup we do not know: no name rather than a guessed one.
+  return SanitiseFileName(DecodeHtmlText(After(block, kNameIconEnd)));
+}
+
+}  // namespace zelvo

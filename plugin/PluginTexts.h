@@ -1,0 +1,25 @@
+// The plug-in's own fixed texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "BaseUtils/Cp1251.h"
+#include "BaseUtils/Text.h"
+#include "ServiceConfig.h"
+
+namespace zelvo {
+
+inline constexpr std::string_view kAuthorAndVersion = "Trumo|1.0 QRT";
+inline constexpr std::string_view kBanner = "Плагин ZelvoDiskTrumo. Версия 1.0 QRT."_ansi;
+inline constexpr std::string_view kAuthorNotice = "Автор: Trumo."_ansi;
+
+// One address prefix per line, without scheme and without a closing line feed.
+inline std::string LinkMasks() { return Concat(kLegacyHost, "/disk/\n", kServiceHost, "/disk/"); }
+
+inline std::string AboutText() {
+  return Concat(kBanner, " ", kAuthorNotice, "\n\n", "Формат ссылки: http://пароль@адрес/имя."_ansi, "\n",
+                "Части \"пароль@\" и \"/имя\" не являются обязательными."_ansi);
+}
+
+}  // namespace zelvo
