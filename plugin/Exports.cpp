@@ -1,12 +1,12 @@
 // The eight functions the host calls. Each runs its body through Guarded, so that nothing thrown
 // inside reaches the host.
-#include "ZelvoDiskTrumoAbi.h"
 #include "BaseUtils/Bridge.h"
 #include "BaseUtils/HostTable.h"
 #include "BaseUtils/Text.h"
 #include "Boundary.h"
 #include "PluginTexts.h"
 #include "Resolve.h"
+#include "ZelvoDiskTrumoAbi.h"
 
 using namespace zelvo;
 

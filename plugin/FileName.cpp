@@ -13,7 +13,12 @@ namespace zelvo {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, char>, 6> kNamedReferences = {{
-    {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}, {"&apos;", '\''},
+    {"&amp;", '&'},
+    {"&lt;", '<'},
+    {"&gt;", '>'},
+    {"&quot;", '"'},
+    {"&#39;", '\''},
+    {"&apos;", '\''},
 }};
 
 // The ANSI form of a numeric reference "&#NNN;" or "&#xHH;" at the start of text, with its length.
@@ -47,7 +52,7 @@ bool DecodeNumericReference(std::string_view text, std::string& ansi, std::size_
 }
 
 bool IsReservedDeviceName(std::string_view name) {
-  std::string base = platform::AnsiUpper(name.substr(0, std::min(name.find('.'), name.size())));
+  std::string base = platform::ToUpperAnsi(name.substr(0, std::min(name.find('.'), name.size())));
   while (!base.empty() && base.back() == ' ') base.pop_back();
   if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
   return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&

@@ -15,7 +15,7 @@ constexpr std::string_view kScheme = "http://";
 // The first legacy host address, found without regard to letter case, becomes the service's.
 std::string RewriteLegacyHost(std::string_view link) {
   const std::string legacy = Concat(kLegacyHost, "/disk/");
-  const std::size_t at = Find(platform::AnsiUpper(link), platform::AnsiUpper(legacy));
+  const std::size_t at = Find(platform::ToUpperAnsi(link), platform::ToUpperAnsi(legacy));
   if (at == std::string_view::npos) return std::string(link);
   return Concat(link.substr(0, at), kServiceHost, "/disk/", link.substr(at + legacy.size()));
 }
@@ -39,7 +39,8 @@ NormalisedLink NormaliseLink(std::string_view hostLink) {
   if (password.empty())
     ModQuery(link);
   else
-    ModQuery(Concat(kScheme, password, "@", std::string_view(link).substr(std::min(link.size(), kScheme.size()))));
+    ModQuery(
+        Concat(kScheme, password, "@", std::string_view(link).substr(std::min(link.size(), kScheme.size()))));
 
   return {EscapeUrl(platform::AnsiToUtf8(link)), platform::AnsiToUtf8(password)};
 }
@@ -49,12 +50,23 @@ std::string EscapeUrl(std::string_view text) {
   out.reserve(text.size());
   for (const char c : text) {
     switch (c) {
-      case ' ': out += "%20"; break;
-      case '#': out += "%23"; break;
-      case '^': out += "%5E"; break;
-      case '`': out += "%60"; break;
-      case '~': out += "%7E"; break;
-      default: out += c;
+      case ' ':
+        out += "%20";
+        break;
+      case '#':
+        out += "%23";
+        break;
+      case '^':
+        out += "%5E";
+        break;
+      case '`':
+        out += "%60";
+        break;
+      case '~':
+        out += "%7E";
+        break;
+      default:
+        out += c;
     }
   }
   return out;

@@ -51,7 +51,8 @@ MirrorOutcome CheckMirrorAndFinish(std::string_view page, int& attempt, bool bar
       return MirrorOutcome::Retry;
     }
     if (attempt > 2) Log("Обойти выбранные подсети не удалось."_ansi);
-    if (!barEmulation && attempt == 1) Log("Без эмуляции Балмор.Бара обход выбранных сетей не работает."_ansi);
+    if (!barEmulation && attempt == 1)
+      Log("Без эмуляции Балмор.Бара обход выбранных сетей не работает."_ansi);
   }
   startLink = EscapeUrl(startLink);
   HTTPHead(startLink);

@@ -80,8 +80,8 @@ typedef void(ZT_CALL* TProgName)(TReplyCallback reply);
  * Argument bytes on the 32-bit product: 32, 0, 0, 0, 0, 4, 12, 12.
  */
 ZT_EXPORT void ZT_CALL PlgInit(THostGetPage getPage, THostPostPage postPage, THostLog log,
-                               THostGetProc getProc, THostSaveFile saveFile,
-                               THostSetResult setResult, uint32_t mode, const char* folder);
+                               THostGetProc getProc, THostSaveFile saveFile, THostSetResult setResult,
+                               uint32_t mode, const char* folder);
 ZT_EXPORT void ZT_CALL PlgDestroy(void);
 ZT_EXPORT void ZT_CALL PlgInfo(void);
 ZT_EXPORT void ZT_CALL PlgGetAbout(void);

@@ -20,23 +20,61 @@ TDArray g_array = nullptr;
 
 std::vector<Operation> Operations() {
   return {
-      {"HostLog", [] { Log("line"); return std::string(); }, {"HostLog", {"line"}}},
-      {"HostSetResult", [] { SetResult(""); return std::string(); }, {"HostSetResult", {""}}},
+      {"HostLog",
+       [] {
+         Log("line");
+         return std::string();
+       },
+       {"HostLog", {"line"}}},
+      {"HostSetResult",
+       [] {
+         SetResult("");
+         return std::string();
+       },
+       {"HostSetResult", {""}}},
       {"HTTPHead", [] { return HTTPHead("http://a/"); }, {"HTTPHead", {"http://a/", "reply"}}},
       {"ShowMsg", [] { return std::to_string(ShowMsg("m", 200)); }, {"ShowMsg", {"m", "200"}}},
       {"GetOption", [] { return GetOption("S", "N", ""); }, {"GetOption", {"S", "N", "", "reply"}}},
-      {"SetOption", [] { SetOption("S", "N", "v"); return std::string(); }, {"SetOption", {"S", "N", "v"}}},
+      {"SetOption",
+       [] {
+         SetOption("S", "N", "v");
+         return std::string();
+       },
+       {"SetOption", {"S", "N", "v"}}},
       {"GetLocation", [] { return GetLocation(); }, {"GetLocation", {"reply"}}},
-      {"ModQuery", [] { ModQuery("l"); return std::string(); }, {"ModQuery", {"l"}}},
+      {"ModQuery",
+       [] {
+         ModQuery("l");
+         return std::string();
+       },
+       {"ModQuery", {"l"}}},
       {"ShowHAWindow", [] { return ShowHAWindow("p", 60); }, {"ShowHAWindow", {"p", "60", "reply"}}},
       {"GetPicSize", [] { return GetPicSize("f.gif"); }, {"GetPicSize", {"f.gif", "reply"}}},
-      {"PicToArr", [] { PicToArr("f.gif", &g_array, 120, 50); return std::string(); },
+      {"PicToArr",
+       [] {
+         PicToArr("f.gif", &g_array, 120, 50);
+         return std::string();
+       },
        {"PicToArr", {"f.gif", "array", "120", "50"}}},
-      {"ArrToPic", [] { ArrToPic("f.bmp", &g_array, 120, -1); return std::string(); },
+      {"ArrToPic",
+       [] {
+         ArrToPic("f.bmp", &g_array, 120, -1);
+         return std::string();
+       },
        {"ArrToPic", {"f.bmp", "array", "120", "-1"}}},
-      {"SetArrLen", [] { SetArrLen(&g_array, 360, 50); return std::string(); }, {"SetArrLen", {"array", "360", "50"}}},
+      {"SetArrLen",
+       [] {
+         SetArrLen(&g_array, 360, 50);
+         return std::string();
+       },
+       {"SetArrLen", {"array", "360", "50"}}},
       {"ProgName", [] { return ProgName(); }, {"ProgName", {"reply"}}},
-      {"SimpleOptions", [] { SimpleOptions("form"); return g_lastReply; }, {"SimpleOptions", {"form", "reply"}}},
+      {"SimpleOptions",
+       [] {
+         SimpleOptions("form");
+         return g_lastReply;
+       },
+       {"SimpleOptions", {"form", "reply"}}},
   };
 }
 

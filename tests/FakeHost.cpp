@@ -57,7 +57,8 @@ int32_t ZT_CALL ShowMsg(const char* message, uint32_t kind) {
 void ZT_CALL SimpleOptions(const char* form, TReplyCallback reply) {
   Serve("SimpleOptions", {Text(form), "reply"}, reply);
 }
-void ZT_CALL GetOption(const char* section, const char* name, const char* defaultValue, TReplyCallback reply) {
+void ZT_CALL GetOption(const char* section, const char* name, const char* defaultValue,
+                       TReplyCallback reply) {
   const auto& options = FakeHost::Current().options;
   const auto stored = options.find(Text(section) + "/" + Text(name));
   Serve("GetOption", {Text(section), Text(name), Text(defaultValue), "reply"}, reply,
@@ -90,9 +91,9 @@ void ZT_CALL ProgName(TReplyCallback reply) { Serve("ProgName", {"reply"}, reply
 // The services the plug-in only looks up: any call of one shows up in the transcript.
 template <int Index>
 void ZT_CALL NeverCalled() {
-  static constexpr const char* kNames[] = {"WaitTime",  "RelocationMode", "SetReferer", "GetHeaders",
-                                           "GetClipboard", "AddQuery",    "SetCookie",  "GetCookie",
-                                           "SetStatus", "GifToArr",       "GetVersion"};
+  static constexpr const char* kNames[] = {"WaitTime",     "RelocationMode", "SetReferer", "GetHeaders",
+                                           "GetClipboard", "AddQuery",       "SetCookie",  "GetCookie",
+                                           "SetStatus",    "GifToArr",       "GetVersion"};
   FakeHost::Current().Record({kNames[Index], {}}, nullptr);
 }
 
@@ -169,10 +170,12 @@ THostProc FakeHost::Lookup(const std::string& name) {
 }
 
 Transcript FakeHost::Init(uint32_t mode, const char* folder) {
-  auto entry = [this](const char* name, auto callback) { return missing.count(name) ? decltype(callback){} : callback; };
-  PlgInit(entry("HostGetPage", &HostGetPage), entry("HostPostPage", &HostPostPage), entry("HostLog", &HostLog),
-          entry("HostGetProc", &HostGetProc), entry("HostSaveFile", &HostSaveFile),
-          entry("HostSetResult", &HostSetResult), mode, folder);
+  auto entry = [this](const char* name, auto callback) {
+    return missing.count(name) ? decltype(callback){} : callback;
+  };
+  PlgInit(entry("HostGetPage", &HostGetPage), entry("HostPostPage", &HostPostPage),
+          entry("HostLog", &HostLog), entry("HostGetProc", &HostGetProc),
+          entry("HostSaveFile", &HostSaveFile), entry("HostSetResult", &HostSetResult), mode, folder);
   return std::exchange(calls, {});
 }
 

@@ -18,7 +18,8 @@ TEST(DecodeHtmlText, DecodesTheReferencesThatPagesUseForNames) {
       {"&#1060;&#x430;&#X439;&#x043B;", "Файл"},
       {"&#8470; &#x20AC;", "№ €"},
       // No form in the code page, or not a reference at all: left as written.
-      {"caf&#233; &#x1F600; &#xZZ; &#; &#12 &copy; & &amp", "caf&#233; &#x1F600; &#xZZ; &#; &#12 &copy; & &amp"},
+      {"caf&#233; &#x1F600; &#xZZ; &#; &#12 &copy; & &amp",
+       "caf&#233; &#x1F600; &#xZZ; &#; &#12 &copy; & &amp"},
       {"&#63;", "?"},
       {"&amp;amp;", "&amp;"},  // one level only
   };
@@ -37,7 +38,9 @@ TEST(SanitiseFileName, MakesHostileNamesHarmless) {
       {"C:\\boot.ini", "C__boot.ini"},
       {"a|0|1", "a_0_1"},
       {"x*?\"<>:y", "x______y"},
-      {std::string("tab\there\nnew\x01" "end"), "tab_here_new_end"},
+      {std::string("tab\there\nnew\x01"
+                   "end"),
+       "tab_here_new_end"},
       {"name. . ", "name"},
       {"...", ""},
       {" . ", ""},

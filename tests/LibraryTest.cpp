@@ -25,8 +25,8 @@ class Library : public testing::Test {
 };
 
 TEST_F(Library, ExportsTheEightFunctionsByTheirPlainNames) {
-  for (const char* name : {"PlgInit", "PlgDestroy", "PlgInfo", "PlgGetAbout", "PlgGetOptions", "PlgGetDirectLink",
-                           "PlgOnError", "PlgOnSuccess"})
+  for (const char* name : {"PlgInit", "PlgDestroy", "PlgInfo", "PlgGetAbout", "PlgGetOptions",
+                           "PlgGetDirectLink", "PlgOnError", "PlgOnSuccess"})
     EXPECT_NE(dlsym(handle, name), nullptr) << name;
   // The plug-in's own code stays inside.
   EXPECT_EQ(dlsym(handle, "_ZN5zelvo9GetOptionESt17basic_string_viewIcSt11char_traitsIcEES3_S3_"), nullptr);

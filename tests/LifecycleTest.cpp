@@ -10,10 +10,10 @@ namespace {
 using namespace expect;
 
 const char* const kServiceNames[] = {
-    "HTTPHead",   "ShowMsg",    "SimpleOptions", "GetOption",    "SetOption", "WaitTime",
-    "RelocationMode", "SetReferer", "GetHeaders", "GetLocation", "GetClipboard", "AddQuery",
-    "ModQuery",   "SetCookie",  "GetCookie",     "SetStatus",    "ShowHAWindow", "GetPicSize",
-    "PicToArr",   "GifToArr",   "ArrToPic",      "SetArrLen",    "GetVersion", "ProgName"};
+    "HTTPHead",       "ShowMsg",    "SimpleOptions", "GetOption",   "SetOption",    "WaitTime",
+    "RelocationMode", "SetReferer", "GetHeaders",    "GetLocation", "GetClipboard", "AddQuery",
+    "ModQuery",       "SetCookie",  "GetCookie",     "SetStatus",   "ShowHAWindow", "GetPicSize",
+    "PicToArr",       "GifToArr",   "ArrToPic",      "SetArrLen",   "GetVersion",   "ProgName"};
 
 const char* const kMasksAnswer = "zdisk.example/disk/\nzelvodisk.example/disk/|1359";
 

@@ -32,11 +32,12 @@ TEST_P(Links, Normalise) {
 INSTANTIATE_TEST_SUITE_P(
     LinkNormalise, Links,
     testing::Values(
-        LinkCase{"Canonical", "http://zelvodisk.example/disk/abc.html", "http://zelvodisk.example/disk/abc.html",
-                 "http://zelvodisk.example/disk/abc.html", ""},
-        LinkCase{"LegacyHostInCapitals", "http://ZDisk.EXAMPLE/DISK/abc.html", "http://zelvodisk.example/disk/abc.html",
-                 "http://zelvodisk.example/disk/abc.html", ""},
-        LinkCase{"OnlyTheFirstLegacyAddressIsRewritten", "http://zdisk.example/disk/a.html?r=zdisk.example/disk/",
+        LinkCase{"Canonical", "http://zelvodisk.example/disk/abc.html",
+                 "http://zelvodisk.example/disk/abc.html", "http://zelvodisk.example/disk/abc.html", ""},
+        LinkCase{"LegacyHostInCapitals", "http://ZDisk.EXAMPLE/DISK/abc.html",
+                 "http://zelvodisk.example/disk/abc.html", "http://zelvodisk.example/disk/abc.html", ""},
+        LinkCase{"OnlyTheFirstLegacyAddressIsRewritten",
+                 "http://zdisk.example/disk/a.html?r=zdisk.example/disk/",
                  "http://zelvodisk.example/disk/a.html", "http://zelvodisk.example/disk/a.html", ""},
         LinkCase{"NameAfterHtmlIsCut", "http://zelvodisk.example/disk/abc.html/Мой файл.zip",
                  "http://zelvodisk.example/disk/abc.html", "http://zelvodisk.example/disk/abc.html", ""},
@@ -53,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "http://zelvodisk.example/disk/Фото 100%#1.html",
                  "http://zelvodisk.example/disk/\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE%20100%%231.html", ""},
         LinkCase{"CaseMattersForTheCut", "http://zelvodisk.example/disk/A.HTML/x.html/y",
-                 "http://zelvodisk.example/disk/A.HTML/x.html", "http://zelvodisk.example/disk/A.HTML/x.html", ""},
+                 "http://zelvodisk.example/disk/A.HTML/x.html", "http://zelvodisk.example/disk/A.HTML/x.html",
+                 ""},
         // Nothing to cut: the link goes on whole.
         LinkCase{"WithoutHtml", "http://zelvodisk.example/disk/abc", "http://zelvodisk.example/disk/abc",
                  "http://zelvodisk.example/disk/abc", ""},

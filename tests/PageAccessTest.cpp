@@ -18,9 +18,11 @@ TEST_F(PageAccess, ConvertsExactlyTheRepliesThatDeclareUtf8) {
   };
   const Row rows[] = {
       {"declared", "<meta charset=utf-8>Файл", W("<meta charset=utf-8>Файл")},
-      {"capitals", "Content-Type: text/html; CHARSET=UTF-8\n\nЁж", W("Content-Type: text/html; CHARSET=UTF-8\n\nЁж")},
+      {"capitals", "Content-Type: text/html; CHARSET=UTF-8\n\nЁж",
+       W("Content-Type: text/html; CHARSET=UTF-8\n\nЁж")},
       {"quoted", "<meta charset=\"utf-8\">Да", W("<meta charset=\"utf-8\">Да")},
-      {"mentioned only", "<p>write charset=utf-8 in your pages</p>é", "<p>write charset=utf-8 in your pages</p>?"},
+      {"mentioned only", "<p>write charset=utf-8 in your pages</p>é",
+       "<p>write charset=utf-8 in your pages</p>?"},
       {"windows-1251 page that mentions it", W("charset=utf-8 Ф а"), "charset=utf-8 ? ?"},
       {"single quotes", "charset='utf-8' Ж", "charset='utf-8' Ж"},
       {"blanks", "charset = utf-8 Ж", "charset = utf-8 Ж"},
@@ -41,7 +43,8 @@ TEST_F(PageAccess, RequestsPassTheirTextsUnchanged) {
   host.Init();
   GetPage("");
   PostPage("http://x/a b", "line1\nline2");
-  EXPECT_EQ(host.calls, (Transcript{e::GetPage(""), {"HostPostPage", {"http://x/a b", "line1\nline2", "reply"}}}));
+  EXPECT_EQ(host.calls,
+            (Transcript{e::GetPage(""), {"HostPostPage", {"http://x/a b", "line1\nline2", "reply"}}}));
 }
 
 TEST_F(PageAccess, DebugModeLogsHttpsRequestsWhenTheHostHasNoProgramName) {
@@ -53,11 +56,21 @@ TEST_F(PageAccess, DebugModeLogsHttpsRequestsWhenTheHostHasNoProgramName) {
     Transcript expected;
   };
   const Row rows[] = {
-      {"capital scheme", 1, "HTTPS://Zelvo/", "",
+      {"capital scheme",
+       1,
+       "HTTPS://Zelvo/",
+       "",
        {e::ProgName(), e::Log("* GET URL: <HTTPS://Zelvo/>"), e::GetPage("HTTPS://Zelvo/")}},
-      {"https further on", 1, "http://a/?u=https://b", "",
+      {"https further on",
+       1,
+       "http://a/?u=https://b",
+       "",
        {e::ProgName(), e::Log("* GET URL: <http://a/?u=https://b>"), e::GetPage("http://a/?u=https://b")}},
-      {"no ProgName service", 1, "https://a/", std::nullopt, {e::Log("* GET URL: <https://a/>"), e::GetPage("https://a/")}},
+      {"no ProgName service",
+       1,
+       "https://a/",
+       std::nullopt,
+       {e::Log("* GET URL: <https://a/>"), e::GetPage("https://a/")}},
       {"program named", 1, "https://a/", "Manager", {e::ProgName(), e::GetPage("https://a/")}},
       {"plain http", 1, "http://a/", "", {e::GetPage("http://a/")}},
       {"not debug", 0, "https://a/", "", {e::GetPage("https://a/")}},

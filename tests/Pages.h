@@ -12,9 +12,10 @@ inline constexpr std::string_view kService = "zelvodisk.example";
 
 // A page around the given body (UTF-8 here, Windows-1251 in the result).
 inline std::string Page(std::string_view bodyUtf8) {
-  return W(std::string("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
-                       "<title>ZelvoDisk</title></head><body>") +
-           std::string(bodyUtf8) + "</body></html>");
+  return W(
+      std::string("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
+                  "<title>ZelvoDisk</title></head><body>") +
+      std::string(bodyUtf8) + "</body></html>");
 }
 
 inline std::string NameBlock(std::string_view name) {

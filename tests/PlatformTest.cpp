@@ -12,7 +12,7 @@ namespace zelvo::test {
 namespace {
 
 using platform::AnsiToUtf8;
-using platform::AnsiUpper;
+using platform::ToUpperAnsi;
 using platform::Utf8ToAnsi;
 
 TEST(Platform, AnsiCodePageIs1251) {
@@ -45,27 +45,30 @@ class Utf8ToAnsiCases : public testing::TestWithParam<Utf8Case> {};
 
 TEST_P(Utf8ToAnsiCases, Converts) { EXPECT_EQ(Utf8ToAnsi(GetParam().utf8), GetParam().ansi); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Platform, Utf8ToAnsiCases,
-    testing::Values(Utf8Case{"Cyrillic", "Привет, Ёж", W("Привет, Ёж")},
-                    Utf8Case{"Punctuation", "„€“ № ‰", "\x84\x88\x93 \xB9 \x89"},
-                    Utf8Case{"NoBestFitForAccentedLatin", "café", "caf?"},
-                    Utf8Case{"NoFormForGreek", "αβ", "??"},
-                    Utf8Case{"OutsideTheBmpGivesOneQuestionMarkPerUtf16Half", "a😀b", "a??b"},
-                    Utf8Case{"LoneLeadByte", "a\xC0z", "a?z"},
-                    Utf8Case{"StrayContinuationBytes", "\x80\x80", "??"},
-                    Utf8Case{"TruncatedSequenceBeforeAscii", "\xE2\x82" "A", "?A"},
-                    Utf8Case{"Windows1251LettersAreNotUtf8", "\xD4 \xE0 ", "? ? "},
-                    Utf8Case{"Empty", "", ""}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Platform, Utf8ToAnsiCases,
+                         testing::Values(Utf8Case{"Cyrillic", "Привет, Ёж", W("Привет, Ёж")},
+                                         Utf8Case{"Punctuation", "„€“ № ‰", "\x84\x88\x93 \xB9 \x89"},
+                                         Utf8Case{"NoBestFitForAccentedLatin", "café", "caf?"},
+                                         Utf8Case{"NoFormForGreek", "αβ", "??"},
+                                         Utf8Case{"OutsideTheBmpGivesOneQuestionMarkPerUtf16Half", "a😀b",
+                                                  "a??b"},
+                                         Utf8Case{"LoneLeadByte", "a\xC0z", "a?z"},
+                                         Utf8Case{"StrayContinuationBytes", "\x80\x80", "??"},
+                                         Utf8Case{"TruncatedSequenceBeforeAscii",
+                                                  "\xE2\x82"
+                                                  "A",
+                                                  "?A"},
+                                         Utf8Case{"Windows1251LettersAreNotUtf8", "\xD4 \xE0 ok", "? ? ok"},
+                                         Utf8Case{"Empty", "", ""}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
-TEST(Platform, AnsiUpperFollowsTheLocale) {
-  EXPECT_EQ(AnsiUpper("zdisk.Example/Disk/"), "ZDISK.EXAMPLE/DISK/");
-  EXPECT_EQ(AnsiUpper(W("абвгдеёжзийклмнопрстуфхцчшщъыьэюя")), W("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"));
-  EXPECT_EQ(AnsiUpper(W("ђѓљњќћџўјґєїіѕ")), W("ЂЃЉЊЌЋЏЎЈҐЄЇІЅ"));
+TEST(Platform, ToUpperAnsiFollowsTheLocale) {
+  EXPECT_EQ(ToUpperAnsi("zdisk.Example/Disk/"), "ZDISK.EXAMPLE/DISK/");
+  EXPECT_EQ(ToUpperAnsi(W("абвгдеёжзийклмнопрстуфхцчшщъыьэюя")), W("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"));
+  EXPECT_EQ(ToUpperAnsi(W("ђѓљњќћџўјґєїіѕ")), W("ЂЃЉЊЌЋЏЎЈҐЄЇІЅ"));
   // No capital in the code page: µ stays, and so do digits, signs and capitals.
-  EXPECT_EQ(AnsiUpper(W("µ 09 «ЯZ» %#")), W("µ 09 «ЯZ» %#"));
-  EXPECT_EQ(AnsiUpper(std::string("a\0b", 3)), std::string("A\0B", 3));
+  EXPECT_EQ(ToUpperAnsi(W("µ 09 «ЯZ» %#")), W("µ 09 «ЯZ» %#"));
+  EXPECT_EQ(ToUpperAnsi(std::string("a\0b", 3)), std::string("A\0B", 3));
 }
 
 TEST(Platform, FileExistsOnlyForFiles) {

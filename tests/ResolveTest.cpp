@@ -20,7 +20,9 @@ const char* const kEmulation = "Режим эмуляции Балмор.Бар�
 
 Transcript Opening(const std::string& reported = kLink) { return {Log(kBannerLine), ModQuery(reported)}; }
 
-std::string MirrorTarget(char mirror) { return std::string("http://") + mirror + "-zelvodisk.example/f/4711/file"; }
+std::string MirrorTarget(char mirror) {
+  return std::string("http://") + mirror + "-zelvodisk.example/f/4711/file";
+}
 
 // Following the start link to the mirror, and the success answer (the name in UTF-8).
 Transcript Download(const std::string& startLink, char mirror, const std::string& name = "report.zip") {
@@ -33,11 +35,11 @@ Transcript Discard(const std::string& startLink) { return {Log("Отбрасыв
 
 struct Scenario {
   std::string name;
-  std::vector<std::string> pages;              // the replies to the page requests, in order
-  Transcript expected;                         // every host call of the job
-  std::map<char, std::string> options = {};    // mirror letter -> stored NoDiscard_ value
-  std::vector<std::string> locations = {};     // the replies of GetLocation, in order
-  std::string nameAfter = "report.zip";        // CurrentFileName when the job has ended
+  std::vector<std::string> pages;            // the replies to the page requests, in order
+  Transcript expected;                       // every host call of the job
+  std::map<char, std::string> options = {};  // mirror letter -> stored NoDiscard_ value
+  std::vector<std::string> locations = {};   // the replies of GetLocation, in order
+  std::string nameAfter = "report.zip";      // CurrentFileName when the job has ended
   std::string link = kLink;
   uint32_t mode = 0;
   std::string folder = "";
@@ -56,7 +58,8 @@ std::vector<Scenario> Scenarios() {
   return {
       {.name = "PublicFile",
        .pages = {kPublic},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(), Download(StartLink('c'), 'c')}),
+       .expected =
+           Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(), Download(StartLink('c'), 'c')}),
        .locations = {MirrorTarget('c')}},
       {.name = "PublicFileInDebugMode",
        .pages = {kPublic},
@@ -78,13 +81,16 @@ std::vector<Scenario> Scenarios() {
        .folder = "D:\\p"},
       {.name = "Utf8PageIsReadInWindows1251",
        .pages = {Utf8PublicPage()},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(),
+       .expected = Then({Opening(),
+                         {GetPage(kLink), Log(kEmulation)},
+                         MirrorReads(),
                          Download(StartLink('d'), 'd', "Отчёт.zip")}),
        .locations = {MirrorTarget('d')},
        .nameAfter = W("Отчёт.zip")},
       {.name = "LegacyLinkWithName",
        .pages = {kPublic},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(), Download(StartLink('c'), 'c')}),
+       .expected =
+           Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(), Download(StartLink('c'), 'c')}),
        .locations = {MirrorTarget('c')},
        .link = "http://ZDISK.example/disk/4711.html/report.zip"},
       {.name = "EmptyPageEndsWithoutAnswer",
@@ -98,11 +104,14 @@ std::vector<Scenario> Scenarios() {
        .missing = {"HostGetPage"}},
       {.name = "ServerErrorComesBeforeDeleted",
        .pages = {pages::Page("<h1>500 Internal Server Error</h1> Файл удален")},
-       .expected = Then({Opening(), {GetPage(kLink), SetResult("%500 Internal Server Error (внутренняя ошибка сервера).")}}),
+       .expected =
+           Then({Opening(),
+                 {GetPage(kLink), SetResult("%500 Internal Server Error (внутренняя ошибка сервера).")}}),
        .nameAfter = ""},
       {.name = "GatewayErrorPage",
        .pages = {"<html><head><title>504 Gateway Time-out</title></head></html>"},
-       .expected = Then({Opening(), {GetPage(kLink), SetResult("%504 Gateway Time-out (шлюз не отвечает).")}}),
+       .expected =
+           Then({Opening(), {GetPage(kLink), SetResult("%504 Gateway Time-out (шлюз не отвечает).")}}),
        .nameAfter = ""},
       {.name = "Deleted",
        .pages = {pages::Page(pages::NameBlock("gone.zip") + "<p>Файл удален</p>")},
@@ -128,8 +137,9 @@ std::vector<Scenario> Scenarios() {
        .nameAfter = ""},
       {.name = "PasswordMissingBehindCaptcha",
        .pages = {pages::Page("Нужно ввести пароль, затем введите число")},
-       .expected = Then({Opening(),
-                         {GetPage(kLink), SetResult("%Для скачивания файла требуется ввести ссылку содержащую пароль.")}}),
+       .expected = Then(
+           {Opening(),
+            {GetPage(kLink), SetResult("%Для скачивания файла требуется ввести ссылку содержащую пароль.")}}),
        .nameAfter = ""},
       {.name = "NoStartLinkButTheNameIsTaken",
        .pages = {pages::Page(pages::NameBlock("only-name.zip"))},
@@ -138,55 +148,80 @@ std::vector<Scenario> Scenarios() {
        .priorName = "earlier.zip"},
       {.name = "NoNameBlockKeepsTheEarlierName",
        .pages = {pages::Page(pages::StartAnchor('c'))},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(),
+       .expected = Then({Opening(),
+                         {GetPage(kLink), Log(kEmulation)},
+                         MirrorReads(),
                          Download(StartLink('c'), 'c', "earlier.zip")}),
        .locations = {MirrorTarget('c')},
        .nameAfter = "earlier.zip",
        .priorName = "earlier.zip"},
       {.name = "UnclosedNameBlockEmptiesTheName",
        .pages = {pages::Page(R"(<dt class="name"><i class="x"></i>half.zip)" + pages::StartAnchor('c'))},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(),
-                         {HTTPHead(StartLink('c')), GetLocation(), Log("Скачиваю с подсети c-zelvodisk.example"),
-                          SetResult(MirrorTarget('c') + "#/|0|1")}}),
+       .expected =
+           Then({Opening(),
+                 {GetPage(kLink), Log(kEmulation)},
+                 MirrorReads(),
+                 {HTTPHead(StartLink('c')), GetLocation(), Log("Скачиваю с подсети c-zelvodisk.example"),
+                  SetResult(MirrorTarget('c') + "#/|0|1")}}),
        .locations = {MirrorTarget('c')},
        .nameAfter = "",
        .priorName = "earlier.zip"},
       {.name = "HostileNameIsMadeSafe",
        .pages = {pages::Page(pages::NameBlock("..\\..\\boot|0|1.ini") + pages::StartAnchor('c'))},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(),
-                         {HTTPHead(StartLink('c')), GetLocation(), Log("Скачиваю с подсети c-zelvodisk.example"),
-                          SetResult(MirrorTarget('c') + "#/.._.._boot_0_1.ini|0|1")}}),
+       .expected =
+           Then({Opening(),
+                 {GetPage(kLink), Log(kEmulation)},
+                 MirrorReads(),
+                 {HTTPHead(StartLink('c')), GetLocation(), Log("Скачиваю с подсети c-zelvodisk.example"),
+                  SetResult(MirrorTarget('c') + "#/.._.._boot_0_1.ini|0|1")}}),
        .locations = {MirrorTarget('c')},
        .nameAfter = ".._.._boot_0_1.ini"},
       {.name = "EmptyRedirectTargetEndsWithoutAnswer",
        .pages = {kPublic},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(),
+       .expected = Then({Opening(),
+                         {GetPage(kLink), Log(kEmulation)},
+                         MirrorReads(),
                          {HTTPHead(StartLink('c')), GetLocation()}}),
        .locations = {""}},
       {.name = "StartLinkWithoutClosingQuoteIsEmpty",
        .pages = {pages::Page(pages::NameBlock("report.zip") + "<a href=\"/disk/start/c-zelvodisk.example/1")},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(),
+       .expected = Then({Opening(),
+                         {GetPage(kLink), Log(kEmulation)},
+                         MirrorReads(),
                          {HTTPHead(""), GetLocation(), Log("Скачиваю с подсети m-zelvodisk.example"),
                           SetResult("mirror.example/f#/report.zip|0|1")}}),
        .options = {{'c', "0"}},
        .locations = {"mirror.example/f"}},
       {.name = "OnlyTheExactZeroRulesAMirrorOut",
        .pages = {kPublic},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(), Download(StartLink('c'), 'c')}),
+       .expected =
+           Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads(), Download(StartLink('c'), 'c')}),
        .options = {{'a', "0"}, {'c', "1"}, {'d', " 0"}, {'e', "00"}},
        .locations = {MirrorTarget('c')}},
       {.name = "UnwantedMirrorThenAWantedOne",
        .pages = {kPublic, pages::Public("report.zip", 'e')},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads('c'), Discard(StartLink('c')),
-                         {GetPage(kLink), Log(kEmulation)}, MirrorReads(), Download(StartLink('e'), 'e')}),
+       .expected = Then({Opening(),
+                         {GetPage(kLink), Log(kEmulation)},
+                         MirrorReads('c'),
+                         Discard(StartLink('c')),
+                         {GetPage(kLink), Log(kEmulation)},
+                         MirrorReads(),
+                         Download(StartLink('e'), 'e')}),
        .options = {{'c', "0"}},
        .locations = {MirrorTarget('e')}},
       {.name = "UnwantedMirrorInEveryAttempt",
        .pages = {kPublic, kPublic, kPublic},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads('c'), Discard(StartLink('c')),
-                         {GetPage(kLink), Log(kEmulation)}, MirrorReads('c'), Discard(StartLink('c')),
-                         {GetPage(kLink), Log(kEmulation)}, MirrorReads('c'),
-                         {Log("Обойти выбранные подсети не удалось.")}, Download(StartLink('c'), 'c')}),
+       .expected = Then({Opening(),
+                         {GetPage(kLink), Log(kEmulation)},
+                         MirrorReads('c'),
+                         Discard(StartLink('c')),
+                         {GetPage(kLink), Log(kEmulation)},
+                         MirrorReads('c'),
+                         Discard(StartLink('c')),
+                         {GetPage(kLink), Log(kEmulation)},
+                         MirrorReads('c'),
+                         {Log("Обойти выбранные подсети не удалось.")},
+                         Download(StartLink('c'), 'c')}),
        .options = {{'c', "0"}, {'g', "0"}},
        .locations = {MirrorTarget('c')}},
       {.name = "TheDiscardLineShowsTheLinkUnescaped",
@@ -194,11 +229,15 @@ std::vector<Scenario> Scenarios() {
                              R"(<a href="/disk/start/f-zelvodisk.example/1/a b.zip">x</a>)"),
                  pages::Page(pages::NameBlock("a b.zip") +
                              R"(<a href="/disk/start/b-zelvodisk.example/1/a b.zip">x</a>)")},
-       .expected = Then({Opening(), {GetPage(kLink), Log(kEmulation)}, MirrorReads('f'),
-                         Discard("http://zelvodisk.example/disk/start/f-zelvodisk.example/1/a b.zip"),
-                         {GetPage(kLink), Log(kEmulation)}, MirrorReads(),
-                         {HTTPHead("http://zelvodisk.example/disk/start/b-zelvodisk.example/1/a%20b.zip"), GetLocation(),
-                          Log("Скачиваю с подсети b-zelvodisk.example"), SetResult(MirrorTarget('b') + "#/a b.zip|0|1")}}),
+       .expected = Then(
+           {Opening(),
+            {GetPage(kLink), Log(kEmulation)},
+            MirrorReads('f'),
+            Discard("http://zelvodisk.example/disk/start/f-zelvodisk.example/1/a b.zip"),
+            {GetPage(kLink), Log(kEmulation)},
+            MirrorReads(),
+            {HTTPHead("http://zelvodisk.example/disk/start/b-zelvodisk.example/1/a%20b.zip"), GetLocation(),
+             Log("Скачиваю с подсети b-zelvodisk.example"), SetResult(MirrorTarget('b') + "#/a b.zip|0|1")}}),
        .options = {{'f', "0"}},
        .locations = {MirrorTarget('b')},
        .nameAfter = "a b.zip"},
@@ -224,7 +263,8 @@ TEST_P(Jobs, Resolve) {
   g_currentFileName = s.priorName;
   for (const auto& page : s.pages) host.replies["HostGetPage"].push_back({page});
   for (const auto& location : s.locations) host.replies["GetLocation"].push_back({location});
-  for (const auto& [letter, value] : s.options) host.options[std::string("ZelvoDiskTrumo/NoDiscard_") + letter] = value;
+  for (const auto& [letter, value] : s.options)
+    host.options[std::string("ZelvoDiskTrumo/NoDiscard_") + letter] = value;
 
   PlgGetDirectLink(W(s.link).c_str());
 
@@ -252,12 +292,23 @@ TEST_F(JobFiles, EveryJobDeletesThePreviousPageCopies) {
 
 TEST_F(JobFiles, AHugePageIsJudgedLikeASmallOne) {
   host.Init();
-  std::string page = pages::Page(std::string(50u << 20, 'x') + pages::NameBlock("big.bin") + pages::StartAnchor('a'));
+  std::string page =
+      pages::Page(std::string(50u << 20, 'x') + pages::NameBlock("big.bin") + pages::StartAnchor('a'));
   host.replies["HostGetPage"] = {{page}};
   host.replies["GetLocation"] = {{MirrorTarget('a')}};
   PlgGetDirectLink(kLink.c_str());
   ASSERT_FALSE(host.calls.empty());
   EXPECT_EQ(host.calls.back(), SetResult(MirrorTarget('a') + "#/big.bin|0|1"));
+}
+
+TEST_F(JobFiles, NothingThrownDuringAJobReachesTheHost) {
+  host.Init();
+  host.onCall = [](const HostCall& call) {
+    if (call.name == "HTTPHead") throw std::runtime_error("lost connection");
+  };
+  host.replies["HostGetPage"] = {{kPublic}};
+  PlgGetDirectLink(kLink.c_str());
+  EXPECT_EQ(host.calls.back(), HTTPHead(StartLink('c')));  // and no answer after it
 }
 
 }  // namespace

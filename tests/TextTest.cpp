@@ -46,7 +46,8 @@ TEST(ServerErrorText, RecognisesTheFourErrorPagesInTableOrder) {
   };
   const Row rows[] = {
       {"<h1>500 INTERNAL SERVER ERROR</h1>", "500 Internal Server Error (внутренняя ошибка сервера)."},
-      {"HTTP/1.1 503 Service Temporarily Unavailable", "503 Service Temporarily Unavailable (сервис недоступен)."},
+      {"HTTP/1.1 503 Service Temporarily Unavailable",
+       "503 Service Temporarily Unavailable (сервис недоступен)."},
       {"<title>504 Gateway Time-out</title>", "504 Gateway Time-out (шлюз не отвечает)."},
       {"PHP Fatal error: out of memory", "Fatal error (ошибка cервера)."},
       {"3 fatal errors", "Fatal error (ошибка cервера)."},

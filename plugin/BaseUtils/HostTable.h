@@ -12,15 +12,36 @@ namespace zelvo {
 
 // The services in the order of their lookup; the names are the host's.
 enum class Service {
-  HTTPHead, ShowMsg, SimpleOptions, GetOption, SetOption, WaitTime, RelocationMode, SetReferer,
-  GetHeaders, GetLocation, GetClipboard, AddQuery, ModQuery, SetCookie, GetCookie, SetStatus,
-  ShowHAWindow, GetPicSize, PicToArr, GifToArr, ArrToPic, SetArrLen, GetVersion, ProgName,
+  HTTPHead,
+  ShowMsg,
+  SimpleOptions,
+  GetOption,
+  SetOption,
+  WaitTime,
+  RelocationMode,
+  SetReferer,
+  GetHeaders,
+  GetLocation,
+  GetClipboard,
+  AddQuery,
+  ModQuery,
+  SetCookie,
+  GetCookie,
+  SetStatus,
+  ShowHAWindow,
+  GetPicSize,
+  PicToArr,
+  GifToArr,
+  ArrToPic,
+  SetArrLen,
+  GetVersion,
+  ProgName,
 };
 inline constexpr std::array<const char*, 24> kServiceNames = {
-    "HTTPHead",  "ShowMsg",    "SimpleOptions", "GetOption",   "SetOption",    "WaitTime",
-    "RelocationMode", "SetReferer", "GetHeaders", "GetLocation", "GetClipboard", "AddQuery",
-    "ModQuery",  "SetCookie",  "GetCookie",     "SetStatus",   "ShowHAWindow", "GetPicSize",
-    "PicToArr",  "GifToArr",   "ArrToPic",      "SetArrLen",   "GetVersion",   "ProgName",
+    "HTTPHead",       "ShowMsg",    "SimpleOptions", "GetOption",   "SetOption",    "WaitTime",
+    "RelocationMode", "SetReferer", "GetHeaders",    "GetLocation", "GetClipboard", "AddQuery",
+    "ModQuery",       "SetCookie",  "GetCookie",     "SetStatus",   "ShowHAWindow", "GetPicSize",
+    "PicToArr",       "GifToArr",   "ArrToPic",      "SetArrLen",   "GetVersion",   "ProgName",
 };
 
 struct HostTable {
@@ -35,7 +56,7 @@ struct HostTable {
 
 // Process-wide state of the utility unit.
 extern HostTable g_host;
-extern bool g_debugMode;       // DebugMode
+extern bool g_debugMode;         // DebugMode
 extern std::string g_pluginDir;  // PluginDir: a prefix, file names are appended directly
 extern std::string g_lastReply;  // LastReply: the last text delivered to ReplyCallback
 

@@ -18,7 +18,7 @@ std::string AnsiToUtf8(std::string_view ansi);
 std::string Utf8ToAnsi(std::string_view utf8);
 
 // Locale-aware capitals of an ANSI text, byte for byte (the length never changes).
-std::string AnsiUpper(std::string_view ansi);
+std::string ToUpperAnsi(std::string_view ansi);
 
 // True when a file is at the path; a folder there does not count.
 bool FileExists(const std::string& path);

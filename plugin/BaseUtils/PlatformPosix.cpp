@@ -31,7 +31,7 @@ std::string Utf8ToAnsi(std::string_view utf8) {
   return out;
 }
 
-std::string AnsiUpper(std::string_view ansi) {
+std::string ToUpperAnsi(std::string_view ansi) {
   std::string out(ansi);
   for (char& c : out) c = static_cast<char>(cp1251::UpperByte(static_cast<unsigned char>(c)));
   return out;

@@ -15,8 +15,7 @@ constexpr std::size_t kPiece = 1u << 20;
 std::size_t Utf8PieceEnd(std::string_view text, std::size_t from) {
   std::size_t end = from + kPiece;
   if (end >= text.size()) return text.size();
-  for (int back = 0; back < 3 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80; ++back)
-    --end;
+  for (int back = 0; back < 3 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80; ++back) --end;
   return end;
 }
 
@@ -61,7 +60,7 @@ std::string Utf8ToAnsi(std::string_view utf8) {
   return out;
 }
 
-std::string AnsiUpper(std::string_view ansi) {
+std::string ToUpperAnsi(std::string_view ansi) {
   std::string out(ansi);
   for (std::size_t from = 0; from < out.size(); from += kPiece) {
     const std::size_t len = std::min(kPiece, out.size() - from);

@@ -24,7 +24,9 @@ std::string_view Before(std::string_view text, std::string_view marker);
 std::string LowerAscii(std::string_view text);
 
 // Reads a host text: a null pointer is the empty text.
-inline std::string_view HostText(const char* text) { return text ? std::string_view(text) : std::string_view(); }
+inline std::string_view HostText(const char* text) {
+  return text ? std::string_view(text) : std::string_view();
+}
 
 // Concatenation without the temporaries of a chain of operator+.
 template <class... Parts>
