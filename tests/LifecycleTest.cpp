@@ -78,6 +78,19 @@ TEST_F(Lifecycle, AboutShowsTheTextWithKindZeroAndNoAnswer) {
   EXPECT_EQ(host.calls, (Transcript{{"ShowMsg", {W(kAbout), "0"}}}));
 }
 
+TEST_F(Lifecycle, DestroyForgetsTheHostButKeepsTheValues) {
+  host.Init(1, "C:\\P\\");
+  g_currentFileName = "last.zip";
+  ReplyCallback("reply");
+  PlgDestroy();
+  host.Init(0, "C:\\Q\\");
+  EXPECT_EQ(g_currentFileName, "last.zip");
+  PlgDestroy();
+  EXPECT_FALSE(g_debugMode);
+  EXPECT_EQ(g_pluginDir, "C:\\Q\\");
+  EXPECT_EQ(g_lastReply, "reply");
+}
+
 TEST_F(Lifecycle, NoExportReachesTheHostBeforeInitOrAfterDestroy) {
   auto everyExport = [] {
     PlgInfo();
