@@ -60,7 +60,7 @@ MirrorOutcome CheckMirrorAndFinish(std::string_view page, int& attempt, bool bar
   if (directLink.empty()) return MirrorOutcome::Finished;
   const char letter = MirrorLetterOf(directLink);
   Log(Concat("Скачиваю с подсети "_ansi, std::string_view(&letter, 1), "-", kServiceHost));
-  SetResult(Concat(directLink, "#/", g_currentFileName, "|0|1"));
+  SetResult(Concat(directLink, "#/", CurrentFileName, "|0|1"));
   return MirrorOutcome::Finished;
 }
 

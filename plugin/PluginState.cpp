@@ -4,11 +4,11 @@
 
 namespace zelvo {
 
-std::string g_currentFileName;
+std::string CurrentFileName;
 
 void ResetPluginState() {
   ResetUtilityState();
-  g_currentFileName.clear();
+  CurrentFileName.clear();
 }
 
 }  // namespace zelvo

@@ -6,7 +6,7 @@
 namespace zelvo {
 
 // The file name that the last resolved page showed; PlgOnSuccess proposes it later.
-extern std::string g_currentFileName;
+extern std::string CurrentFileName;
 
 // Every process-wide value back to what loading the library gives.
 void ResetPluginState();

@@ -32,38 +32,38 @@ std::optional<std::string> PageVerdict(std::string_view page) {
 }  // namespace
 
 void ResolveDirectLink(std::string_view link) {
-  const std::string firstCopy = Concat(g_pluginDir, "ZelvoDisk1.html");
-  const std::string secondCopy = Concat(g_pluginDir, "ZelvoDisk2.html");
+  const std::string firstCopy = Concat(PluginDir, "ZelvoDisk1.html");
+  const std::string secondCopy = Concat(PluginDir, "ZelvoDisk2.html");
   RemoveFile(firstCopy);
   RemoveFile(secondCopy);
   Log(Concat(kBanner, " ", kAuthorNotice));
   const NormalisedLink normalised = NormaliseLink(link);
 
   for (int attempt = 1;;) {
-    std::string page = GetPage(normalised.pageLink);
-    if (page.empty()) return;
-    if (g_debugMode) DumpPage(firstCopy, page);
-    if (std::optional<std::string> verdict = PageVerdict(page)) return SetResult(*verdict);
+    std::string pageText = GetPage(normalised.pageLink);
+    if (pageText.empty()) return;
+    if (DebugMode) DumpPage(firstCopy, pageText);
+    if (std::optional<std::string> verdict = PageVerdict(pageText)) return SetResult(*verdict);
 
-    const bool captcha = Contains(page, kCaptchaMarker);
-    const bool password = Contains(page, kPasswordMarker);
+    const bool captcha = Contains(pageText, kCaptchaMarker);
+    const bool password = Contains(pageText, kPasswordMarker);
     const bool barEmulation = !captcha;
     if (barEmulation) Log("Режим эмуляции Балмор.Бара."_ansi);
     if (password && normalised.password.empty())
       return SetResult("%Для скачивания файла требуется ввести ссылку содержащую пароль."_ansi);
     if (captcha || password) {
-      std::optional<std::string> accepted = SubmitChallenge(normalised, page, captcha, password);
+      std::optional<std::string> accepted = SubmitChallenge(normalised, pageText, captcha, password);
       if (!accepted) return;
-      page = std::move(*accepted);
+      pageText = std::move(*accepted);
     }
-    if (g_debugMode) DumpPage(secondCopy, page);
+    if (DebugMode) DumpPage(secondCopy, pageText);
 
-    if (Contains(page, kNameBlockStart)) {
-      g_currentFileName = FileNameFromPage(page);
-      if (g_debugMode) Log(Concat("Имя файла: "_ansi, g_currentFileName));
+    if (Contains(pageText, kNameBlockStart)) {
+      CurrentFileName = FileNameFromPage(pageText);
+      if (DebugMode) Log(Concat("Имя файла: "_ansi, CurrentFileName));
     }
-    if (!Contains(page, kStartLinkMarker)) return;
-    if (CheckMirrorAndFinish(page, attempt, barEmulation) == MirrorOutcome::Finished) return;
+    if (!Contains(pageText, kStartLinkMarker)) return;
+    if (CheckMirrorAndFinish(pageText, attempt, barEmulation) == MirrorOutcome::Finished) return;
   }
 }
 

@@ -72,7 +72,7 @@ std::vector<Operation> Operations() {
       {"SimpleOptions",
        [] {
          SimpleOptions("form");
-         return g_lastReply;
+         return LastReply;
        },
        {"SimpleOptions", {"form", "reply"}}},
   };
@@ -98,7 +98,7 @@ TEST_F(Bridge, AMissingEntryIsNeverCalledAndYieldsNothing) {
   for (const Operation& op : Operations()) {
     host.missing = {op.entry};
     host.Init();
-    g_lastReply = "stale";
+    LastReply = "stale";
     const std::string result = op.call();
     EXPECT_TRUE(host.calls.empty()) << op.entry;
     EXPECT_TRUE(result.empty() || result == "0") << op.entry << ": " << result;
@@ -121,20 +121,20 @@ TEST_F(Bridge, TheLastOfSeveralRepliesWins) {
 
 TEST_F(Bridge, NoReplyMeansTheEmptyTextAndEmptiesLastReply) {
   host.Init();
-  g_lastReply = "stale";
+  LastReply = "stale";
   EXPECT_EQ(ProgName(), "");
-  EXPECT_EQ(g_lastReply, "");
+  EXPECT_EQ(LastReply, "");
 }
 
 TEST_F(Bridge, SimpleOptionsStartsFromAnEmptyReply) {
   // A host that shows the form but answers nothing must not have a stale reply read as its answer.
   host.Init();
-  g_lastReply = "NoDiscard_g=0";
+  LastReply = "NoDiscard_g=0";
   SimpleOptions("form");
-  EXPECT_EQ(g_lastReply, "");
+  EXPECT_EQ(LastReply, "");
   host.replies["SimpleOptions"] = {{"NoDiscard_a=1"}};
   SimpleOptions("form");
-  EXPECT_EQ(g_lastReply, "NoDiscard_a=1");
+  EXPECT_EQ(LastReply, "NoDiscard_a=1");
 }
 
 TEST_F(Bridge, OneMissingServiceLeavesTheOthersWorking) {
@@ -148,15 +148,15 @@ TEST_F(Bridge, OneMissingServiceLeavesTheOthersWorking) {
 TEST_F(Bridge, AReplyOutsideAnyCallReplacesLastReplyUntilTheNextOperation) {
   host.Init();
   ReplyCallback("unasked");
-  EXPECT_EQ(g_lastReply, "unasked");
+  EXPECT_EQ(LastReply, "unasked");
   ReplyCallback(nullptr);
-  EXPECT_EQ(g_lastReply, "");
+  EXPECT_EQ(LastReply, "");
   ReplyCallback("unasked");
   EXPECT_EQ(GetLocation(), "");
   // The host may even hand back the plug-in's own text.
-  g_lastReply = "own text";
-  ReplyCallback(g_lastReply.c_str());
-  EXPECT_EQ(g_lastReply, "own text");
+  LastReply = "own text";
+  ReplyCallback(LastReply.c_str());
+  EXPECT_EQ(LastReply, "own text");
 }
 
 TEST_F(Bridge, NothingReachesTheHostAfterDestroy) {

@@ -33,17 +33,17 @@ using Lifecycle = PluginTest;
 
 TEST_F(Lifecycle, InitLooksUpEveryServiceInOrderThenAnswersTheLinkMasksOnce) {
   EXPECT_EQ(host.Init(0, "C:\\Plugins\\"), InitTranscript());
-  EXPECT_EQ(g_pluginDir, "C:\\Plugins\\");
+  EXPECT_EQ(PluginDir, "C:\\Plugins\\");
   // A second PlgInit repeats everything.
   EXPECT_EQ(host.Init(1, nullptr), InitTranscript());
-  EXPECT_EQ(g_pluginDir, "");
+  EXPECT_EQ(PluginDir, "");
 }
 
 TEST_F(Lifecycle, OnlyTheLowByteOfTheModeSelectsDebugMode) {
   const std::pair<uint32_t, bool> rows[] = {{1, true}, {0, false}, {2, false}, {257, true}, {256, false}};
   for (const auto& [mode, debug] : rows) {
     host.Init(mode);
-    EXPECT_EQ(g_debugMode, debug) << "mode " << mode;
+    EXPECT_EQ(DebugMode, debug) << "mode " << mode;
   }
 }
 
@@ -80,15 +80,15 @@ TEST_F(Lifecycle, AboutShowsTheTextWithKindZeroAndNoAnswer) {
 
 TEST_F(Lifecycle, DestroyForgetsTheHostButKeepsTheValues) {
   host.Init(1, "C:\\P\\");
-  g_currentFileName = "last.zip";
+  CurrentFileName = "last.zip";
   ReplyCallback("reply");
   PlgDestroy();
   host.Init(0, "C:\\Q\\");
-  EXPECT_EQ(g_currentFileName, "last.zip");
+  EXPECT_EQ(CurrentFileName, "last.zip");
   PlgDestroy();
-  EXPECT_FALSE(g_debugMode);
-  EXPECT_EQ(g_pluginDir, "C:\\Q\\");
-  EXPECT_EQ(g_lastReply, "reply");
+  EXPECT_FALSE(DebugMode);
+  EXPECT_EQ(PluginDir, "C:\\Q\\");
+  EXPECT_EQ(LastReply, "reply");
 }
 
 TEST_F(Lifecycle, NoExportReachesTheHostBeforeInitOrAfterDestroy) {

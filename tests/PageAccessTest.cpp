@@ -34,7 +34,7 @@ TEST_F(PageAccess, ConvertsExactlyTheRepliesThatDeclareUtf8) {
     host.replies["HostGetPage"] = {{row.reply}};
     host.replies["HostPostPage"] = {{row.reply}};
     EXPECT_EQ(GetPage("http://x/"), row.result) << row.name;
-    EXPECT_EQ(g_lastReply, row.result) << row.name;
+    EXPECT_EQ(LastReply, row.result) << row.name;
     EXPECT_EQ(PostPage("http://x/", "a=1"), row.result) << row.name;
   }
 }
@@ -88,9 +88,9 @@ TEST_F(PageAccess, DebugModeLogsHttpsRequestsWhenTheHostHasNoProgramName) {
 TEST_F(PageAccess, TheDebugLineIsWrittenEvenWithoutAPageService) {
   host.missing = {"HostGetPage"};
   host.Init(1);
-  g_lastReply = "stale";
+  LastReply = "stale";
   EXPECT_EQ(GetPage("https://a/"), "");
-  EXPECT_EQ(g_lastReply, "");
+  EXPECT_EQ(LastReply, "");
   EXPECT_EQ(host.calls, (Transcript{e::ProgName(), e::Log("* GET URL: <https://a/>")}));
 }
 

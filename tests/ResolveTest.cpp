@@ -254,7 +254,7 @@ TEST_P(Jobs, Resolve) {
   const Scenario& s = GetParam();
   host.missing = s.missing;
   host.Init(s.mode, s.folder.c_str());
-  g_currentFileName = s.priorName;
+  CurrentFileName = s.priorName;
   for (const auto& page : s.pages) host.replies["HostGetPage"].push_back({page});
   for (const auto& location : s.locations) host.replies["GetLocation"].push_back({location});
   for (const auto& [letter, value] : s.options)
@@ -263,7 +263,7 @@ TEST_P(Jobs, Resolve) {
   PlgGetDirectLink(W(s.link).c_str());
 
   EXPECT_EQ(host.calls, s.expected);
-  EXPECT_EQ(g_currentFileName, s.nameAfter);
+  EXPECT_EQ(CurrentFileName, s.nameAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(PlgGetDirectLink, Jobs, testing::ValuesIn(Scenarios()),

@@ -15,17 +15,17 @@ std::string Ask(Entry entry, Args&&... args) {
   if (!entry) return {};
   entry(std::forward<Args>(args)..., &ReplyCallback);
   CheckReply();
-  return g_lastReply;
+  return LastReply;
 }
 
 }  // namespace
 
 void Log(std::string_view line) {
-  if (g_host.log) g_host.log(Arg(line).c_str());
+  if (g_host.HostLog) g_host.HostLog(Arg(line).c_str());
 }
 
 void SetResult(std::string_view answer) {
-  if (g_host.setResult) g_host.setResult(Arg(answer).c_str());
+  if (g_host.HostSetResult) g_host.HostSetResult(Arg(answer).c_str());
 }
 
 std::string HTTPHead(std::string_view address) {

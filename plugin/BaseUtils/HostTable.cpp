@@ -8,9 +8,9 @@
 namespace zelvo {
 
 HostTable g_host;
-bool g_debugMode = false;
-std::string g_pluginDir;
-std::string g_lastReply;
+bool DebugMode = false;
+std::string PluginDir;
+std::string LastReply;
 
 namespace {
 bool g_replyLost = false;
@@ -21,15 +21,15 @@ void ZT_CALL ReplyCallback(const char* text) {
   try {
     // Built aside first: the host may hand back the plug-in's own LastReply text.
     std::string copy(HostText(text));
-    g_lastReply.swap(copy);
+    LastReply.swap(copy);
   } catch (...) {
-    g_lastReply.clear();
+    LastReply.clear();
     g_replyLost = true;
   }
 }
 
 void StartReply() {
-  g_lastReply.clear();
+  LastReply.clear();
   g_replyLost = false;
 }
 
@@ -43,8 +43,8 @@ void CheckReply() {
 void BindHost(THostGetPage getPage, THostPostPage postPage, THostLog log, THostGetProc getProc,
               THostSaveFile saveFile, THostSetResult setResult, uint32_t mode, const char* folder,
               std::string_view linkMasks) {
-  g_debugMode = (mode & 0xFFu) == 1;
-  g_pluginDir = HostText(folder);
+  DebugMode = (mode & 0xFFu) == 1;
+  PluginDir = HostText(folder);
   g_host = HostTable{getPage, postPage, log, getProc, saveFile, setResult, {}};
   // Without HostGetProc the host offers no services: every entry stays empty.
   if (getProc)
@@ -56,9 +56,9 @@ void UnbindHost() { g_host = HostTable{}; }
 
 void ResetUtilityState() {
   g_host = HostTable{};
-  g_debugMode = false;
-  g_pluginDir.clear();
-  g_lastReply.clear();
+  DebugMode = false;
+  PluginDir.clear();
+  LastReply.clear();
   g_replyLost = false;
 }
 

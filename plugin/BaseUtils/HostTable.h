@@ -45,20 +45,20 @@ inline constexpr std::array<const char*, 24> kServiceNames = {
 };
 
 struct HostTable {
-  THostGetPage getPage = nullptr;
-  THostPostPage postPage = nullptr;
-  THostLog log = nullptr;
-  THostGetProc getProc = nullptr;
-  THostSaveFile saveFile = nullptr;
-  THostSetResult setResult = nullptr;
+  THostGetPage HostGetPage = nullptr;
+  THostPostPage HostPostPage = nullptr;
+  THostLog HostLog = nullptr;
+  THostGetProc HostGetProc = nullptr;
+  THostSaveFile HostSaveFile = nullptr;
+  THostSetResult HostSetResult = nullptr;
   std::array<THostProc, kServiceNames.size()> services{};
 };
 
 // Process-wide state of the utility unit.
 extern HostTable g_host;
-extern bool g_debugMode;         // DebugMode
-extern std::string g_pluginDir;  // PluginDir: a prefix, file names are appended directly
-extern std::string g_lastReply;  // LastReply: the last text delivered to ReplyCallback
+extern bool DebugMode;         // adds debug lines, page copies and the error hook
+extern std::string PluginDir;  // a prefix, file names are appended directly
+extern std::string LastReply;  // the last text delivered to ReplyCallback
 
 template <class Entry>
 Entry ServiceEntry(Service service) {

@@ -11,8 +11,8 @@ namespace {
 // Converts LastReply in place when it declares UTF-8, and hands it out.
 std::string TakeDecodedReply() {
   CheckReply();
-  if (DeclaresUtf8(g_lastReply)) g_lastReply = platform::Utf8ToAnsi(g_lastReply);
-  return g_lastReply;
+  if (DeclaresUtf8(LastReply)) LastReply = platform::Utf8ToAnsi(LastReply);
+  return LastReply;
 }
 
 }  // namespace
@@ -23,23 +23,23 @@ bool DeclaresUtf8(std::string_view reply) {
 }
 
 std::string GetPage(std::string_view request) {
-  if (g_debugMode && Contains(LowerAscii(request), "https://") && ProgName().empty())
+  if (DebugMode && Contains(LowerAscii(request), "https://") && ProgName().empty())
     Log(Concat("* GET URL: <", request, ">"));
   StartReply();
-  if (!g_host.getPage) return {};
-  g_host.getPage(std::string(request).c_str(), &ReplyCallback);
+  if (!g_host.HostGetPage) return {};
+  g_host.HostGetPage(std::string(request).c_str(), &ReplyCallback);
   return TakeDecodedReply();
 }
 
 std::string PostPage(std::string_view address, std::string_view body) {
   StartReply();
-  if (!g_host.postPage) return {};
-  g_host.postPage(std::string(address).c_str(), std::string(body).c_str(), &ReplyCallback);
+  if (!g_host.HostPostPage) return {};
+  g_host.HostPostPage(std::string(address).c_str(), std::string(body).c_str(), &ReplyCallback);
   return TakeDecodedReply();
 }
 
 void DumpPage(std::string_view path, std::string_view text) {
-  if (g_host.saveFile) g_host.saveFile(std::string(path).c_str(), std::string(text).c_str());
+  if (g_host.HostSaveFile) g_host.HostSaveFile(std::string(path).c_str(), std::string(text).c_str());
 }
 
 void RemoveFile(const std::string& path) { platform::RemoveFileQuietly(path); }
