@@ -5,9 +5,6 @@
 namespace zelvo {
 namespace {
 
-// A host text: zero-terminated, never null (an empty text is an empty string).
-std::string Arg(std::string_view text) { return std::string(text); }
-
 // Calls a text-returning entry and copies the reply it delivered.
 template <class Entry, class... Args>
 std::string Ask(Entry entry, Args&&... args) {
@@ -21,64 +18,64 @@ std::string Ask(Entry entry, Args&&... args) {
 }  // namespace
 
 void Log(std::string_view line) {
-  if (g_host.HostLog) g_host.HostLog(Arg(line).c_str());
+  if (g_host.HostLog) g_host.HostLog(HostArg(line).c_str());
 }
 
 void SetResult(std::string_view answer) {
-  if (g_host.HostSetResult) g_host.HostSetResult(Arg(answer).c_str());
+  if (g_host.HostSetResult) g_host.HostSetResult(HostArg(answer).c_str());
 }
 
 std::string HTTPHead(std::string_view address) {
-  return Ask(ServiceEntry<THTTPHead>(Service::HTTPHead), Arg(address).c_str());
+  return Ask(ServiceEntry<THTTPHead>(Service::HTTPHead), HostArg(address).c_str());
 }
 
 std::string GetOption(std::string_view section, std::string_view name, std::string_view defaultValue) {
-  return Ask(ServiceEntry<TGetOption>(Service::GetOption), Arg(section).c_str(), Arg(name).c_str(),
-             Arg(defaultValue).c_str());
+  return Ask(ServiceEntry<TGetOption>(Service::GetOption), HostArg(section).c_str(), HostArg(name).c_str(),
+             HostArg(defaultValue).c_str());
 }
 
 std::string GetLocation() { return Ask(ServiceEntry<TGetLocation>(Service::GetLocation)); }
 
 std::string ShowHAWindow(std::string_view prompt, int32_t value) {
-  return Ask(ServiceEntry<TShowHAWindow>(Service::ShowHAWindow), Arg(prompt).c_str(), value);
+  return Ask(ServiceEntry<TShowHAWindow>(Service::ShowHAWindow), HostArg(prompt).c_str(), value);
 }
 
 std::string GetPicSize(std::string_view path) {
-  return Ask(ServiceEntry<TGetPicSize>(Service::GetPicSize), Arg(path).c_str());
+  return Ask(ServiceEntry<TGetPicSize>(Service::GetPicSize), HostArg(path).c_str());
 }
 
 std::string ProgName() { return Ask(ServiceEntry<TProgName>(Service::ProgName)); }
 
 int32_t ShowMsg(std::string_view message, uint8_t kind) {
   const auto entry = ServiceEntry<TShowMsg>(Service::ShowMsg);
-  return entry ? entry(Arg(message).c_str(), kind) : 0;
+  return entry ? entry(HostArg(message).c_str(), kind) : 0;
 }
 
 void SimpleOptions(std::string_view form) {
   StartReply();
   if (const auto entry = ServiceEntry<TSimpleOptions>(Service::SimpleOptions)) {
-    entry(Arg(form).c_str(), &ReplyCallback);
+    entry(HostArg(form).c_str(), &ReplyCallback);
     CheckReply();
   }
 }
 
 void SetOption(std::string_view section, std::string_view name, std::string_view value) {
   if (const auto entry = ServiceEntry<TSetOption>(Service::SetOption))
-    entry(Arg(section).c_str(), Arg(name).c_str(), Arg(value).c_str());
+    entry(HostArg(section).c_str(), HostArg(name).c_str(), HostArg(value).c_str());
 }
 
 void ModQuery(std::string_view link) {
-  if (const auto entry = ServiceEntry<TModQuery>(Service::ModQuery)) entry(Arg(link).c_str());
+  if (const auto entry = ServiceEntry<TModQuery>(Service::ModQuery)) entry(HostArg(link).c_str());
 }
 
 void PicToArr(std::string_view path, TDArray* array, int32_t width, int32_t height) {
   if (const auto entry = ServiceEntry<TPicToArr>(Service::PicToArr))
-    entry(Arg(path).c_str(), array, width, height);
+    entry(HostArg(path).c_str(), array, width, height);
 }
 
 void ArrToPic(std::string_view path, TDArray* array, int32_t width, int32_t height) {
   if (const auto entry = ServiceEntry<TArrToPic>(Service::ArrToPic))
-    entry(Arg(path).c_str(), array, width, height);
+    entry(HostArg(path).c_str(), array, width, height);
 }
 
 void SetArrLen(TDArray* array, int32_t first, int32_t second) {

@@ -60,6 +60,10 @@ extern bool DebugMode;         // adds debug lines, page copies and the error ho
 extern std::string PluginDir;  // a prefix, file names are appended directly
 extern std::string LastReply;  // the last text delivered to ReplyCallback
 
+// A text for the host: zero-terminated, never null (an empty text is an empty string). Keep the
+// result alive for the whole call: `entry(HostArg(text).c_str())`.
+inline std::string HostArg(std::string_view text) { return std::string(text); }
+
 template <class Entry>
 Entry ServiceEntry(Service service) {
   return reinterpret_cast<Entry>(g_host.services[static_cast<std::size_t>(service)]);

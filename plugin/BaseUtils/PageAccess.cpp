@@ -27,19 +27,19 @@ std::string GetPage(std::string_view request) {
     Log(Concat("* GET URL: <", request, ">"));
   StartReply();
   if (!g_host.HostGetPage) return {};
-  g_host.HostGetPage(std::string(request).c_str(), &ReplyCallback);
+  g_host.HostGetPage(HostArg(request).c_str(), &ReplyCallback);
   return TakeDecodedReply();
 }
 
 std::string PostPage(std::string_view address, std::string_view body) {
   StartReply();
   if (!g_host.HostPostPage) return {};
-  g_host.HostPostPage(std::string(address).c_str(), std::string(body).c_str(), &ReplyCallback);
+  g_host.HostPostPage(HostArg(address).c_str(), HostArg(body).c_str(), &ReplyCallback);
   return TakeDecodedReply();
 }
 
 void DumpPage(std::string_view path, std::string_view text) {
-  if (g_host.HostSaveFile) g_host.HostSaveFile(std::string(path).c_str(), std::string(text).c_str());
+  if (g_host.HostSaveFile) g_host.HostSaveFile(HostArg(path).c_str(), HostArg(text).c_str());
 }
 
 void RemoveFile(const std::string& path) { platform::RemoveFileQuietly(path); }
