@@ -6,6 +6,7 @@
 #include "LinkNormalise.h"
 #include "PageMarkers.h"
 #include "PluginState.h"
+#include "PluginTexts.h"
 #include "ServiceConfig.h"
 
 namespace zelvo {
@@ -17,9 +18,9 @@ constexpr std::string_view kMirrorLetters = "abcdefg";
 // every attempt, up to the letter that rules the link out.
 bool NamesUnwantedMirror(std::string_view startLink) {
   for (const char letter : kMirrorLetters) {
-    const char name[] = {'N', 'o', 'D', 'i', 's', 'c', 'a', 'r', 'd', '_', letter};
-    if (GetOption("ZelvoDiskTrumo", std::string_view(name, sizeof name), "") == "0" &&
-        Contains(startLink, Concat(std::string_view(&letter, 1), "-", kServiceHost)))
+    const std::string_view mirror(&letter, 1);
+    if (GetOption(kOptionsSection, Concat("NoDiscard_", mirror), "") == "0" &&
+        Contains(startLink, Concat(mirror, "-", kServiceHost)))
       return true;
   }
   return false;

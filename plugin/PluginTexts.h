@@ -10,6 +10,9 @@
 
 namespace zelvo {
 
+// The host keeps the user's mirror choices under this section.
+inline constexpr std::string_view kOptionsSection = "ZelvoDiskTrumo";
+
 inline constexpr std::string_view kAuthorAndVersion = "Trumo|1.0 QRT";
 inline constexpr std::string_view kBanner = "Плагин ZelvoDiskTrumo. Версия 1.0 QRT."_ansi;
 inline constexpr std::string_view kAuthorNotice = "Автор: Trumo."_ansi;
