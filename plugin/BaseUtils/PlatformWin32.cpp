@@ -9,6 +9,7 @@
 namespace zelvo::platform {
 namespace {
 
+// The plug-in's code page is single-byte, so an ANSI text may be cut anywhere.
 constexpr std::size_t kPiece = 1u << 20;
 
 // Where a piece of UTF-8 may end: never inside a character, so that no valid sequence is split.
