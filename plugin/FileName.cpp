@@ -102,8 +102,10 @@ std::string SanitiseFileName(std::string_view name) {
   return out;
 }
 
-std::string FileNameFromPage(std::string_view page) {
-  const std::string_view block = Before(After(page, kNameBlockStart), kNameBlockEnd);
+std::optional<std::string> FileNameFromPage(std::string_view page) {
+  const std::size_t at = Find(page, kNameBlockStart);
+  if (at == std::string_view::npos) return std::nullopt;
+  const std::string_view block = Before(page.substr(at + kNameBlockStart.size()), kNameBlockEnd);
   // A block without the icon tag is markup we do not know: no name rather than a guessed one.
   return SanitiseFileName(DecodeHtmlText(After(block, kNameIconEnd)));
 }

@@ -2,6 +2,7 @@
 // are separated by "|") and for a path in the download's folder.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,7 @@ std::string DecodeHtmlText(std::string_view text);
 // SanitiseFileName(SanitiseFileName(x)) == SanitiseFileName(x).
 std::string SanitiseFileName(std::string_view name);
 
-// The name inside the page's name block (the caller has found its marker).
-std::string FileNameFromPage(std::string_view page);
+// The name inside the page's name block; nothing when the page has no name block.
+std::optional<std::string> FileNameFromPage(std::string_view page);
 
 }  // namespace zelvo

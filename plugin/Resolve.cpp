@@ -58,12 +58,14 @@ void ResolveDirectLink(std::string_view link) {
     }
     if (DebugMode) DumpPage(secondCopy, pageText);
 
-    if (Contains(pageText, kNameBlockStart)) {
-      CurrentFileName = FileNameFromPage(pageText);
+    if (std::optional<std::string> name = FileNameFromPage(pageText)) {
+      CurrentFileName = std::move(*name);
       if (DebugMode) Log(Concat("Имя файла: "_ansi, CurrentFileName));
     }
-    if (!Contains(pageText, kStartLinkMarker)) return;
-    if (CheckMirrorAndFinish(pageText, attempt, barEmulation) == MirrorOutcome::Finished) return;
+    const std::size_t start = Find(pageText, kStartLinkMarker);
+    if (start == std::string::npos) return;
+    const std::string_view fromStartLink = std::string_view(pageText).substr(start);
+    if (CheckMirrorAndFinish(fromStartLink, attempt, barEmulation) == MirrorOutcome::Finished) return;
   }
 }
 

@@ -74,7 +74,9 @@ TEST(FileNameFromPage, TakesTheNameBehindTheIconTag) {
       // Markup without the icon tag: no name rather than a guess.
       {R"(<dt class="name"><i class="x">plain.zip</dt>)", ""},
   };
-  for (const Row& row : rows) EXPECT_EQ(Readable(FileNameFromPage(W(row.page))), row.name) << row.page;
+  for (const Row& row : rows)
+    EXPECT_EQ(Readable(FileNameFromPage(W(row.page)).value_or("<no name block>")), row.name) << row.page;
+  EXPECT_EQ(FileNameFromPage("<dt>plain.zip</dt>"), std::nullopt);
 }
 
 }  // namespace
