@@ -3,15 +3,14 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "LinkNormalise.h"
 
 namespace zelvo {
 
-// Posts the answer to the challenge that the page shows. Yields the page the service returned
-// once it accepted the answer; nothing when the job has ended (with its answer, or without one).
-std::optional<std::string> SubmitChallenge(const NormalisedLink& link, std::string_view page, bool captcha,
-                                           bool password);
+// Posts the answer to the challenge that the page shows: the captcha (with the password when the
+// page also asks for one), else the password. Yields the page the service returned once it
+// accepted the answer; nothing when the job has ended, with its answer or without one.
+std::optional<std::string> SubmitChallenge(const NormalisedLink& link, bool captcha, bool password);
 
 }  // namespace zelvo

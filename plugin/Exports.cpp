@@ -4,6 +4,8 @@
 #include "BaseUtils/HostTable.h"
 #include "BaseUtils/Text.h"
 #include "Boundary.h"
+#include "DownloadHooks.h"
+#include "OptionsForm.h"
 #include "PluginTexts.h"
 #include "Resolve.h"
 #include "ZelvoDiskTrumoAbi.h"
@@ -30,19 +32,19 @@ void ZT_CALL PlgGetAbout(void) {
 }
 
 void ZT_CALL PlgGetOptions(void) {
-  Guarded([] {});
+  Guarded([] { ShowOptionsForm(); });
 }
 
 void ZT_CALL PlgGetDirectLink(const char* link) {
   Guarded([&] { ResolveDirectLink(HostText(link)); });
 }
 
-void ZT_CALL PlgOnError(uint32_t, const char*, const char*) {
-  Guarded([] {});
+void ZT_CALL PlgOnError(uint32_t, const char* errorText, const char* content) {
+  Guarded([&] { ExplainFailedDownload(HostText(errorText), HostText(content)); });
 }
 
-void ZT_CALL PlgOnSuccess(uint32_t, uint32_t, const char*) {
-  Guarded([] {});
+void ZT_CALL PlgOnSuccess(uint32_t, uint32_t, const char* path) {
+  Guarded([&] { ProposeFileName(HostText(path)); });
 }
 
 }  // extern "C"

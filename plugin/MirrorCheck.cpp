@@ -12,14 +12,12 @@
 namespace zelvo {
 namespace {
 
-constexpr std::string_view kMirrorLetters = "abcdefg";
-
 // True when the user ruled out a mirror that the start link names. Options are read anew in
 // every attempt, up to the letter that rules the link out.
 bool NamesUnwantedMirror(std::string_view startLink) {
   for (const char letter : kMirrorLetters) {
     const std::string_view mirror(&letter, 1);
-    if (GetOption(kOptionsSection, Concat("NoDiscard_", mirror), "") == "0" &&
+    if (GetOption(kOptionsSection, MirrorOption(letter), "") == "0" &&
         Contains(startLink, Concat(mirror, "-", kServiceHost)))
       return true;
   }

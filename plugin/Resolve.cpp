@@ -52,7 +52,7 @@ void ResolveDirectLink(std::string_view link) {
     if (password && normalised.password.empty())
       return SetResult("%Для скачивания файла требуется ввести ссылку содержащую пароль."_ansi);
     if (captcha || password) {
-      std::optional<std::string> accepted = SubmitChallenge(normalised, pageText, captcha, password);
+      std::optional<std::string> accepted = SubmitChallenge(normalised, captcha, password);
       if (!accepted) return;
       pageText = std::move(*accepted);
     }

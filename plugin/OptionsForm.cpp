@@ -1,0 +1,51 @@
+#include "OptionsForm.h"
+
+#include <array>
+#include <string>
+
+#include "BaseUtils/Bridge.h"
+#include "BaseUtils/Cp1251.h"
+#include "BaseUtils/HostTable.h"
+#include "BaseUtils/SplitText.h"
+#include "BaseUtils/Text.h"
+#include "PluginTexts.h"
+#include "ServiceConfig.h"
+
+namespace zelvo {
+namespace {
+
+// One checkbox line of the form description; the stored text goes in unchanged.
+std::string CheckboxLine(char letter, int top, std::string_view stored) {
+  return Concat("\ntype=checkbox|left=10|top=", std::to_string(top),
+                "|width=230|height=13|caption=", "не отбрасывать http://*"_ansi, std::string_view(&letter, 1),
+                "-", kServiceHost, ".|name=", MirrorOption(letter), "|value=", stored);
+}
+
+}  // namespace
+
+void ShowOptionsForm() {
+  std::array<std::string, kMirrorLetters.size()> stored;
+  for (std::size_t i = 0; i < kMirrorLetters.size(); ++i)
+    stored[i] = GetOption(kOptionsSection, MirrorOption(kMirrorLetters[i]), "");
+
+  std::string form = Concat("type=form|width=250|height=220|caption=", "Опции ZelvoDiskTrumo"_ansi);
+  for (std::size_t i = 0; i < kMirrorLetters.size(); ++i)
+    form += CheckboxLine(kMirrorLetters[i], 15 + 20 * static_cast<int>(i), stored[i]);
+
+  SimpleOptions(form);
+  const std::string answer = LastReply;
+  if (answer.empty()) {
+    ShowMsg("Данные не сохранены."_ansi, 2);
+    return;
+  }
+  // Seven lines of name=value, stored as they come: the names are the form's, not checked here.
+  std::array<std::string, 7> lines;
+  SplitText(answer, lines, '\n');
+  for (const std::string& line : lines) {
+    std::array<std::string, 2> pair;
+    SplitText(line, pair, '=');
+    SetOption(kOptionsSection, pair[0], pair[1]);
+  }
+}
+
+}  // namespace zelvo
