@@ -76,7 +76,12 @@ void ZT_CALL ShowHAWindow(const char* prompt, int32_t value, TReplyCallback repl
 void ZT_CALL GetPicSize(const char* path, TReplyCallback reply) {
   Serve("GetPicSize", {Text(path), "reply"}, reply);
 }
-std::string ArrayArg(const TDArray* array) { return array ? "array" : "<null>"; }
+std::string ArrayArg(const TDArray* array) {
+  FakeHost& host = FakeHost::Current();
+  host.arraySlots.push_back(array);
+  host.arrayContents.push_back(array ? *array : nullptr);
+  return array ? "array" : "<null>";
+}
 void ZT_CALL PicToArr(const char* path, TDArray* array, int32_t width, int32_t height) {
   Serve("PicToArr", {Text(path), ArrayArg(array), std::to_string(width), std::to_string(height)}, nullptr);
 }
@@ -85,6 +90,9 @@ void ZT_CALL ArrToPic(const char* path, TDArray* array, int32_t width, int32_t h
 }
 void ZT_CALL SetArrLen(TDArray* array, int32_t first, int32_t second) {
   Serve("SetArrLen", {ArrayArg(array), std::to_string(first), std::to_string(second)}, nullptr);
+  if (!array) return;
+  auto& blocks = FakeHost::Current().arrayBlocks;
+  *array = first == 0 && second == 0 ? nullptr : &blocks.emplace_back(first);
 }
 void ZT_CALL ProgName(TReplyCallback reply) { Serve("ProgName", {"reply"}, reply); }
 

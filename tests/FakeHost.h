@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <list>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -51,6 +52,11 @@ class FakeHost {
   std::function<void(const HostCall&)> onCall;
 
   Transcript calls;
+  // The pixel array slots that the picture services received, and what each held on arrival.
+  // SetArrLen puts a block of the host's into the slot, and takes it out again for 0 and 0.
+  std::vector<const TDArray*> arraySlots;
+  std::vector<TDArray> arrayContents;
+  std::list<int> arrayBlocks;
   // Set when the plug-in passed anything but its one reply callback.
   bool foreignReplyCallback = false;
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "Jobs.h"
 #include "Pages.h"
 #include "PluginTest.h"
 #include "TempFolder.h"
@@ -12,26 +13,8 @@ namespace zelvo::test {
 namespace {
 
 using namespace expect;
+using namespace jobs;
 using pages::StartLink;
-
-const std::string kLink = "http://zelvodisk.example/disk/4711.html";
-const char* const kBannerLine = "Плагин ZelvoDiskTrumo. Версия 1.0 QRT. Автор: Trumo.";
-const char* const kEmulation = "Режим эмуляции Балмор.Бара.";
-
-Transcript Opening(const std::string& reported = kLink) { return {Log(kBannerLine), ModQuery(reported)}; }
-
-std::string MirrorTarget(char mirror) {
-  return std::string("http://") + mirror + "-zelvodisk.example/f/4711/file";
-}
-
-// Following the start link to the mirror, and the success answer (the name in UTF-8).
-Transcript Download(const std::string& startLink, char mirror, const std::string& name = "report.zip") {
-  return {HTTPHead(startLink), GetLocation(),
-          Log(std::string("Скачиваю с подсети ") + mirror + "-zelvodisk.example"),
-          SetResult(MirrorTarget(mirror) + "#/" + name + "|0|1")};
-}
-
-Transcript Discard(const std::string& startLink) { return {Log("Отбрасываю ссылку: " + startLink)}; }
 
 struct Scenario {
   std::string name;
