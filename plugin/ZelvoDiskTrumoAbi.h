@@ -51,7 +51,13 @@ typedef void(ZT_CALL* THostProc)(void);
  */
 typedef void* TDArray;
 
-/* The six callbacks, in the order of PlgInit's arguments. */
+/*
+ * The six callbacks, in the order of PlgInit's arguments.
+ * - HostGetPage with a request of the form "address|path" fetches the address and stores the
+ *   response in the file at path before it returns (the captcha picture); its reply is not used.
+ * - HostPostPage receives a body of name=value lines joined by a line feed, exactly as the plug-in
+ *   built it; a leading "%simple%" on the first line is the host's to interpret.
+ */
 typedef void(ZT_CALL* THostGetPage)(const char* request, TReplyCallback reply);
 typedef void(ZT_CALL* THostPostPage)(const char* address, const char* body, TReplyCallback reply);
 typedef void(ZT_CALL* THostLog)(const char* line);
@@ -59,7 +65,13 @@ typedef THostProc(ZT_CALL* THostGetProc)(const char* serviceName);
 typedef void(ZT_CALL* THostSaveFile)(const char* path, const char* content);
 typedef void(ZT_CALL* THostSetResult)(const char* answer);
 
-/* The named services that the plug-in calls, looked up by these names through HostGetProc. */
+/*
+ * The named services that the plug-in calls, looked up by these names through HostGetProc.
+ * - SimpleOptions delivers the form answer, lines of name=value, or the empty text when nothing
+ *   is to be saved; a host that delivers nothing counts as nothing to save.
+ * - ShowHAWindow delivers the user's answer, optionally followed by "|" and text not used.
+ * - GetPicSize delivers "width|height" in decimal.
+ */
 typedef void(ZT_CALL* THTTPHead)(const char* address, TReplyCallback reply);
 typedef int32_t(ZT_CALL* TShowMsg)(const char* message, uint32_t kind); /* kind: 8 bits, zero-widened */
 typedef void(ZT_CALL* TSimpleOptions)(const char* form, TReplyCallback reply);
