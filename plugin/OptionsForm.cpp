@@ -24,23 +24,22 @@ std::string CheckboxLine(char letter, int top, std::string_view stored) {
 }  // namespace
 
 void ShowOptionsForm() {
-  std::array<std::string, kMirrorLetters.size()> stored;
-  for (std::size_t i = 0; i < kMirrorLetters.size(); ++i)
-    stored[i] = GetOption(kOptionsSection, MirrorOption(kMirrorLetters[i]), "");
-
+  // The seven option reads all come before the form is shown.
   std::string form = Concat("type=form|width=250|height=220|caption=", "Опции ZelvoDiskTrumo"_ansi);
-  for (std::size_t i = 0; i < kMirrorLetters.size(); ++i)
-    form += CheckboxLine(kMirrorLetters[i], 15 + 20 * static_cast<int>(i), stored[i]);
+  int top = 15;
+  for (const char letter : kMirrorLetters) {
+    form += CheckboxLine(letter, top, GetOption(kOptionsSection, MirrorOption(letter), ""));
+    top += 20;
+  }
 
   SimpleOptions(form);
-  const std::string answer = LastReply;
-  if (answer.empty()) {
+  if (LastReply.empty()) {
     ShowMsg("Данные не сохранены."_ansi, 2);
     return;
   }
   // Seven lines of name=value, stored as they come: the names are the form's, not checked here.
   std::array<std::string, 7> lines;
-  SplitText(answer, lines, '\n');
+  SplitText(LastReply, lines, '\n');
   for (const std::string& line : lines) {
     std::array<std::string, 2> pair;
     SplitText(line, pair, '=');
