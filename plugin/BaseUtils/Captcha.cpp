@@ -38,10 +38,7 @@ std::array<std::string, 2> SplitAtBar(std::string_view reply) {
 }  // namespace
 
 std::string BmpPathOf(std::string_view picturePath) {
-  const std::size_t cut = picturePath.find_last_of(".\\/:");
-  if (cut != std::string_view::npos && picturePath[cut] == '.')
-    return Concat(picturePath.substr(0, cut), ".bmp");
-  return Concat(picturePath, ".bmp");
+  return Concat(picturePath.substr(0, ExtensionStart(picturePath)), ".bmp");
 }
 
 std::string AskCaptcha(const std::string& picturePath) {

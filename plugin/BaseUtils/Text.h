@@ -23,6 +23,13 @@ std::string_view Before(std::string_view text, std::string_view marker);
 // Only the 26 ASCII capitals become small letters; every other byte, Cyrillic included, stays.
 std::string LowerAscii(std::string_view text);
 
+// Where the extension of a path's last component starts (its last dot, with no "\", "/" or ":"
+// after it), or the path's length when it has none.
+inline std::size_t ExtensionStart(std::string_view path) {
+  const std::size_t cut = path.find_last_of(".\\/:");
+  return cut != std::string_view::npos && path[cut] == '.' ? cut : path.size();
+}
+
 // Reads a host text: a null pointer is the empty text.
 inline std::string_view HostText(const char* text) {
   return text ? std::string_view(text) : std::string_view();

@@ -9,8 +9,7 @@ namespace zelvo {
 
 std::string UniqueFileName(const std::string& path) {
   if (!platform::FileExists(path)) return path;
-  const std::size_t cut = path.find_last_of(".\\/:");
-  const std::size_t stemEnd = cut != std::string::npos && path[cut] == '.' ? cut : path.size();
+  const std::size_t stemEnd = ExtensionStart(path);
   const std::string_view stem = std::string_view(path).substr(0, stemEnd);
   const std::string_view extension = std::string_view(path).substr(stemEnd);
   for (uint64_t n = 1;; ++n) {
