@@ -33,9 +33,19 @@ constexpr std::array kRangeAdvice = {
 std::string BlanksForEscapes(std::string_view name) {
   std::string out;
   out.reserve(name.size());
-  for (std::size_t at; (at = Find(name, "%20")) != std::string_view::npos; name.remove_prefix(at + 3))
-    out.append(name.substr(0, at)).push_back(' ');
-  return out.append(name);
+  while (!name.empty()) {
+    const std::size_t percent = std::min(name.find('%'), name.size());
+    out.append(name.substr(0, percent));
+    name.remove_prefix(percent);
+    if (name.starts_with("%20")) {
+      out += ' ';
+      name.remove_prefix(3);
+    } else if (!name.empty()) {
+      out += '%';
+      name.remove_prefix(1);
+    }
+  }
+  return out;
 }
 
 }  // namespace
@@ -43,7 +53,7 @@ std::string BlanksForEscapes(std::string_view name) {
 void ExplainFailedDownload(std::string_view errorText, std::string_view content) {
   if (!DebugMode || errorText != kHtmlArrived || content.size() >= kContentLimit) return;
   if (const std::string message = ServerErrorText(content); !message.empty()) Log(message);
-  if (Contains(LowerAscii(content), kRangePhrase))
+  if (ContainsIgnoringCase(content, kRangePhrase))
     for (const std::string_view line : kRangeAdvice) Log(line);
 }
 

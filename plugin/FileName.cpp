@@ -52,50 +52,58 @@ bool DecodeNumericReference(std::string_view text, std::string& ansi, std::size_
 }
 
 bool IsReservedDeviceName(std::string_view name) {
-  std::string base = platform::ToUpperAnsi(name.substr(0, std::min(name.find('.'), name.size())));
-  while (!base.empty() && base.back() == ' ') base.pop_back();
-  if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
-  return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
-         base[3] <= '9';
+  std::string_view base = name.substr(0, std::min(name.find('.'), name.size()));
+  while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+  // Device names are three or four letters: only such a base is worth upper-casing.
+  if (base.size() != 3 && base.size() != 4) return false;
+  const std::string upper = platform::ToUpperAnsi(base);
+  if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") return true;
+  return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) && upper[3] >= '1' &&
+         upper[3] <= '9';
 }
+
+// The bytes that Windows refuses in a file name: controls and \ / : * ? " < > |.
+constexpr std::array<bool, 256> kForbiddenInName = [] {
+  std::array<bool, 256> forbidden{};
+  for (std::size_t c = 0; c < 32; ++c) forbidden[c] = true;
+  for (const char c : std::string_view("\\/:*?\"<>|")) forbidden[static_cast<unsigned char>(c)] = true;
+  return forbidden;
+}();
 
 }  // namespace
 
 std::string DecodeHtmlText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    if (text[i] == '&') {
-      const std::string_view rest = text.substr(i);
-      bool decoded = false;
-      for (const auto& [reference, character] : kNamedReferences) {
-        if (rest.starts_with(reference)) {
-          out += character;
-          i += reference.size();
-          decoded = true;
-          break;
-        }
-      }
-      if (decoded) continue;
-      std::string ansi;
-      std::size_t length = 0;
-      if (rest.starts_with("&#") && DecodeNumericReference(rest, ansi, length)) {
-        out += ansi;
-        i += length;
-        continue;
+  while (!text.empty()) {
+    // Plain text up to the next "&" goes over as it is.
+    const std::size_t amp = std::min(text.find('&'), text.size());
+    out.append(text.substr(0, amp));
+    text.remove_prefix(amp);
+    if (text.empty()) break;
+    std::size_t length = 1;
+    std::string ansi(1, '&');
+    for (const auto& [reference, character] : kNamedReferences) {
+      if (text.starts_with(reference)) {
+        ansi.assign(1, character);
+        length = reference.size();
+        break;
       }
     }
-    out += text[i++];
+    if (length == 1 && text.starts_with("&#") && !DecodeNumericReference(text, ansi, length)) {
+      ansi.assign(1, '&');
+      length = 1;
+    }
+    out += ansi;
+    text.remove_prefix(length);
   }
   return out;
 }
 
 std::string SanitiseFileName(std::string_view name) {
   std::string out(name);
-  for (char& c : out) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 32 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) c = '_';
-  }
+  for (char& c : out)
+    if (kForbiddenInName[static_cast<unsigned char>(c)]) c = '_';
   // Windows drops them anyway; a name of only dots and blanks ends up empty here.
   while (!out.empty() && (out.back() == '.' || out.back() == ' ')) out.pop_back();
   if (IsReservedDeviceName(out)) out.insert(out.begin(), '_');

@@ -47,7 +47,7 @@ constexpr int FromUnicode(char32_t codePoint) {
 struct ReverseTable {
   // Only these Unicode pages hold characters of the code page: Latin-1, Cyrillic, punctuation,
   // letterlike symbols.
-  static constexpr std::array<char32_t, 4> kPages = {0x00, 0x04, 0x20, 0x21};
+  static constexpr std::array<char32_t, 4> kPages = {0x00, 0x04, 0x20, 0x21};  // bytes[1]: Cyrillic
   std::array<std::array<int16_t, 256>, 4> bytes{};
 
   constexpr ReverseTable() {

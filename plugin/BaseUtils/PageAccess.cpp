@@ -18,12 +18,11 @@ std::string TakeDecodedReply() {
 }  // namespace
 
 bool DeclaresUtf8(std::string_view reply) {
-  const std::string lower = LowerAscii(reply);
-  return Contains(lower, "charset=utf-8") || Contains(lower, "charset=\"utf-8");
+  return ContainsIgnoringCase(reply, "charset=utf-8") || ContainsIgnoringCase(reply, "charset=\"utf-8");
 }
 
 std::string GetPage(std::string_view request) {
-  if (DebugMode && Contains(LowerAscii(request), "https://") && ProgName().empty())
+  if (DebugMode && ContainsIgnoringCase(request, "https://") && ProgName().empty())
     Log(Concat("* GET URL: <", request, ">"));
   StartReply();
   if (!g_host.HostGetPage) return {};

@@ -2,6 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
+#include <cstring>
+
 #include "Cp1251.h"
 #include "Platform.h"
 #include "Utf8.h"
@@ -18,16 +21,44 @@ std::string AnsiToUtf8(std::string_view ansi) {
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  DecodeUtf8(utf8, [&out](char32_t cp) {
+  // Never longer: every character takes at least as many bytes in UTF-8 as it gives here.
+  std::string out(utf8.size(), '\0');
+  auto* to = reinterpret_cast<unsigned char*>(out.data());
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  const auto* const end = p + utf8.size();
+  while (p < end) {
+    // The two common cases inline: ASCII, eight bytes at a time where it can, and Cyrillic.
+    if (end - p >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, p, 8);
+      if ((word & 0x8080808080808080u) == 0) {
+        std::memcpy(to, &word, 8);
+        p += 8;
+        to += 8;
+        continue;
+      }
+    }
+    if (*p < 0x80) {
+      *to++ = *p++;
+      continue;
+    }
+    if ((*p == 0xD0 || *p == 0xD1) && end - p >= 2 && (p[1] & 0xC0) == 0x80) {
+      const int b = cp1251::kReverse.bytes[1][((*p & 0x03u) << 6) | (p[1] & 0x3Fu)];
+      *to++ = b < 0 ? '?' : static_cast<unsigned char>(b);
+      p += 2;
+      continue;
+    }
+    const char32_t cp = DecodeOneUtf8(p, end);
     if (cp > 0xFFFF) {
-      out += "??";  // Windows goes through UTF-16: one "?" for each half of the surrogate pair
-      return;
+      // Windows goes through UTF-16: one "?" for each half of the surrogate pair.
+      *to++ = '?';
+      *to++ = '?';
+      continue;
     }
     const int b = cp1251::kReverse.Lookup(cp);
-    out += b < 0 ? '?' : static_cast<char>(b);
-  });
+    *to++ = b < 0 ? '?' : static_cast<unsigned char>(b);
+  }
+  out.resize(static_cast<std::size_t>(to - reinterpret_cast<unsigned char*>(out.data())));
   return out;
 }
 

@@ -9,7 +9,7 @@
 namespace zelvo {
 namespace {
 
-// Tested in this order; the first marker found anywhere in the lower-cased page decides.
+// Tested in this order; the first marker found anywhere in the page, in any letter case, decides.
 const std::array<std::pair<std::string_view, std::string_view>, 4> kServerErrors = {{
     {"500 internal server error", "500 Internal Server Error (внутренняя ошибка сервера)."_ansi},
     {"503 service temporarily unavailable", "503 Service Temporarily Unavailable (сервис недоступен)."_ansi},
@@ -21,9 +21,8 @@ const std::array<std::pair<std::string_view, std::string_view>, 4> kServerErrors
 }  // namespace
 
 std::string ServerErrorText(std::string_view page) {
-  const std::string lower = LowerAscii(page);
   for (const auto& [marker, message] : kServerErrors)
-    if (Contains(lower, marker)) return std::string(message);
+    if (ContainsIgnoringCase(page, marker)) return std::string(message);
   return {};
 }
 

@@ -1,17 +1,119 @@
 #include "Text.h"
 
-#include <algorithm>
-#include <functional>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace zelvo {
+namespace {
 
-std::size_t Find(std::string_view text, std::string_view pattern, std::size_t from) {
+constexpr unsigned char Fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+
+// Roughly how common a byte is on the service's pages (HTML around Russian text in Windows-1251,
+// or in UTF-8): 0 rare, 9 everywhere. It only decides which byte of a pattern anchors a search.
+constexpr std::array<std::uint8_t, 256> kByteFrequency = [] {
+  std::array<std::uint8_t, 256> f{};
+  for (unsigned c = 'A'; c <= 'Z'; ++c) f[c] = 2;
+  for (unsigned c = '0'; c <= '9'; ++c) f[c] = 3;
+  for (const char c : std::string_view("bfgjkqvwxyz")) f[static_cast<unsigned char>(c)] = 3;
+  for (const char c : std::string_view("cdhlmpu")) f[static_cast<unsigned char>(c)] = 6;
+  for (const char c : std::string_view("aeinorst")) f[static_cast<unsigned char>(c)] = 8;
+  for (const char c : std::string_view(".,:;-_#&%()")) f[static_cast<unsigned char>(c)] = 5;
+  for (const char c : std::string_view(" <>\"=/\n\t")) f[static_cast<unsigned char>(c)] = 9;
+  // Windows-1251 small letters (and UTF-8 continuation bytes of Cyrillic) are common, capitals not.
+  for (unsigned c = 0x80; c <= 0xBF; ++c) f[c] = 6;
+  for (unsigned c = 0xC0; c <= 0xDF; ++c) f[c] = 2;
+  for (unsigned c = 0xE0; c <= 0xFF; ++c) f[c] = 6;
+  f[0xD0] = f[0xD1] = 9;  // the lead bytes of Cyrillic in UTF-8
+  return f;
+}();
+
+// The byte of the pattern that a search looks for first: the rarest one, with both cases of a
+// letter when case does not count.
+struct Anchor {
+  std::size_t offset = 0;
+  std::array<unsigned char, 2> bytes{};
+  std::size_t count = 1;
+};
+
+Anchor ChooseAnchor(std::string_view pattern, bool ignoreCase) {
+  Anchor best;
+  unsigned bestCost = ~0u;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const auto c = static_cast<unsigned char>(pattern[i]);
+    const unsigned char lower = ignoreCase ? Fold(c) : c;
+    const bool twoCases = ignoreCase && lower >= 'a' && lower <= 'z';
+    const unsigned char upper = twoCases ? static_cast<unsigned char>(lower - ('a' - 'A')) : lower;
+    const unsigned cost = kByteFrequency[lower] + (twoCases ? kByteFrequency[upper] + 1u : 0u);
+    if (cost < bestCost) {
+      bestCost = cost;
+      best = Anchor{i, {lower, upper}, twoCases ? 2u : 1u};
+    }
+  }
+  return best;
+}
+
+bool MatchesAt(const char* at, std::string_view pattern, bool ignoreCase) {
+  if (!ignoreCase) return std::memcmp(at, pattern.data(), pattern.size()) == 0;
+  for (std::size_t i = 0; i < pattern.size(); ++i)
+    if (Fold(static_cast<unsigned char>(at[i])) != Fold(static_cast<unsigned char>(pattern[i]))) return false;
+  return true;
+}
+
+// Horspool over folded bytes when case does not count; no table building per call beyond 256
+// entries, used only once anchor hits turn out to be dense.
+std::size_t Horspool(std::string_view text, std::string_view pattern, std::size_t from, bool ignoreCase) {
+  const std::size_t m = pattern.size();
+  std::array<std::size_t, 256> shift;
+  shift.fill(m);
+  const auto key = [ignoreCase](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return ignoreCase ? Fold(b) : b;
+  };
+  for (std::size_t i = 0; i + 1 < m; ++i) shift[key(pattern[i])] = m - 1 - i;
+  for (std::size_t at = from; at + m <= text.size(); at += shift[key(text[at + m - 1])])
+    if (MatchesAt(text.data() + at, pattern, ignoreCase)) return at;
+  return std::string_view::npos;
+}
+
+std::size_t Search(std::string_view text, std::string_view pattern, std::size_t from, bool ignoreCase) {
   if (pattern.empty() || from > text.size() || pattern.size() > text.size() - from)
     return std::string_view::npos;
-  // Horspool keeps the search linear in the page also for patterns whose prefix repeats.
-  const auto hit = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                               std::boyer_moore_horspool_searcher(pattern.begin(), pattern.end()));
-  return hit == text.end() ? std::string_view::npos : static_cast<std::size_t>(hit - text.begin());
+  const Anchor anchor = ChooseAnchor(pattern, ignoreCase);
+  // Anchor positions that leave room for the whole pattern: [first, last).
+  const char* const base = text.data();
+  const char* const first = base + from + anchor.offset;
+  const char* const last = base + (text.size() - pattern.size()) + anchor.offset + 1;
+  std::array<const char*, 2> next{};
+  const auto seek = [&](std::size_t k, const char* at) {
+    next[k] = at < last ? static_cast<const char*>(std::memchr(at, anchor.bytes[k], last - at)) : nullptr;
+  };
+  for (std::size_t k = 0; k < anchor.count; ++k) seek(k, first);
+
+  // memchr runs at memory speed while the anchor is rare; a page that makes it common is
+  // finished by Horspool, so the cost stays linear in the page whatever it holds.
+  std::size_t misses = 0;
+  for (;;) {
+    std::size_t k = 0;
+    if (anchor.count == 2 && next[1] && (!next[0] || next[1] < next[0])) k = 1;
+    const char* hit = next[k];
+    if (!hit) return std::string_view::npos;
+    const char* start = hit - anchor.offset;
+    if (MatchesAt(start, pattern, ignoreCase)) return static_cast<std::size_t>(start - base);
+    if (++misses > 64 && misses * 32 > static_cast<std::size_t>(hit - first))
+      return Horspool(text, pattern, static_cast<std::size_t>(start - base) + 1, ignoreCase);
+    seek(k, hit + 1);
+  }
+}
+
+}  // namespace
+
+std::size_t Find(std::string_view text, std::string_view pattern, std::size_t from) {
+  return Search(text, pattern, from, false);
+}
+
+std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern, std::size_t from) {
+  return Search(text, pattern, from, true);
 }
 
 std::string_view After(std::string_view text, std::string_view marker) {
@@ -26,8 +128,7 @@ std::string_view Before(std::string_view text, std::string_view marker) {
 
 std::string LowerAscii(std::string_view text) {
   std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+  for (char& c : out) c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
   return out;
 }
 

@@ -14,6 +14,14 @@ inline bool Contains(std::string_view text, std::string_view pattern) {
   return Find(text, pattern) != std::string_view::npos;
 }
 
+// As Find, with the 26 ASCII letters matching in either case (as if both texts were passed
+// through LowerAscii), without a lower-cased copy of the text.
+std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern, std::size_t from = 0);
+
+inline bool ContainsIgnoringCase(std::string_view text, std::string_view pattern) {
+  return FindIgnoringCase(text, pattern) != std::string_view::npos;
+}
+
 // The text behind the first occurrence of the marker; empty when the marker is missing.
 std::string_view After(std::string_view text, std::string_view marker);
 

@@ -26,51 +26,47 @@ inline void AppendUtf8(std::string& out, char32_t cp) {
 
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
-// Calls emit for each character; a malformed sequence (its longest valid beginning, or one bad
-// byte) is emitted as U+FFFD. Overlong forms, surrogates and values past U+10FFFF are malformed.
+// Decodes the character at p and moves p past it; a malformed sequence (its longest valid
+// beginning, or one bad byte) is U+FFFD. Overlong forms, surrogates and values past U+10FFFF are
+// malformed. p must be before end.
+inline char32_t DecodeOneUtf8(const unsigned char*& p, const unsigned char* end) {
+  const unsigned char lead = *p++;
+  if (lead < 0x80) return lead;
+  std::size_t need = 0;
+  char32_t cp = 0;
+  unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    need = 1;
+    cp = lead & 0x1Fu;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    need = 2;
+    cp = lead & 0x0Fu;
+    if (lead == 0xE0) lo = 0xA0;
+    if (lead == 0xED) hi = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    need = 3;
+    cp = lead & 0x07u;
+    if (lead == 0xF0) lo = 0x90;
+    if (lead == 0xF4) hi = 0x8F;
+  } else {
+    return kReplacementCharacter;
+  }
+  for (std::size_t got = 0; got < need; ++got) {
+    if (p == end) return kReplacementCharacter;
+    const unsigned char c = *p;
+    if (got == 0 ? (c < lo || c > hi) : (c & 0xC0) != 0x80) return kReplacementCharacter;
+    cp = (cp << 6) | (c & 0x3Fu);
+    ++p;
+  }
+  return cp;
+}
+
+// Calls emit for each character of the text, decoded as DecodeOneUtf8 does.
 template <class Emit>
 void DecodeUtf8(std::string_view text, Emit&& emit) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const auto* const end = p + text.size();
-  while (p < end) {
-    const unsigned char lead = *p;
-    if (lead < 0x80) {
-      emit(char32_t{lead});
-      ++p;
-      continue;
-    }
-    std::size_t need = 0;
-    char32_t cp = 0;
-    unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      need = 1;
-      cp = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      need = 2;
-      cp = lead & 0x0Fu;
-      if (lead == 0xE0) lo = 0xA0;
-      if (lead == 0xED) hi = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      need = 3;
-      cp = lead & 0x07u;
-      if (lead == 0xF0) lo = 0x90;
-      if (lead == 0xF4) hi = 0x8F;
-    } else {
-      emit(kReplacementCharacter);
-      ++p;
-      continue;
-    }
-    ++p;
-    std::size_t got = 0;
-    while (got < need && p < end) {
-      const unsigned char c = *p;
-      if (got == 0 ? (c < lo || c > hi) : (c & 0xC0) != 0x80) break;
-      cp = (cp << 6) | (c & 0x3Fu);
-      ++p;
-      ++got;
-    }
-    emit(got == need ? cp : kReplacementCharacter);
-  }
+  while (p < end) emit(DecodeOneUtf8(p, end));
 }
 
 }  // namespace zelvo
