@@ -21,6 +21,30 @@ TEST(Text, SearchesFindTheFirstOccurrenceOnly) {
   EXPECT_EQ(Find("aaab", "aab"), 1u);
 }
 
+// The searches pick a byte of the pattern to look for first and change method when that byte
+// turns out to be common; whatever the text, they must agree with the plain definition.
+TEST(Text, SearchesAgreeWithTheirDefinitionOnDenseAndSparseTexts) {
+  const std::string alphabet = W("aA8-= Фф\"");
+  const std::string patterns[] = {"a", "aA", "8-a", "=a=", W("Фа8"), "charset=utf-8", "Aa8", W("ф ф")};
+  unsigned seed = 12345;
+  const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+  for (int round = 0; round < 400; ++round) {
+    std::string text(next() % 3000, ' ');
+    // Some texts are almost all one letter, so that the first pick is everywhere.
+    const bool dense = round % 2 == 0;
+    for (char& c : text) c = dense && next() % 8 ? 'a' : alphabet[next() % alphabet.size()];
+    for (const std::string& pattern : patterns) {
+      const std::size_t from = round % 5 == 0 ? next() % (text.size() + 2) : 0;
+      const std::size_t expected = from > text.size() ? std::string::npos : text.find(pattern, from);
+      ASSERT_EQ(Find(text, pattern, from), expected) << "round " << round << " " << pattern;
+      const std::size_t expectedIgnoringCase =
+          from > text.size() ? std::string::npos : LowerAscii(text).find(LowerAscii(pattern), from);
+      ASSERT_EQ(FindIgnoringCase(text, pattern, from), expectedIgnoringCase)
+          << "round " << round << " " << pattern;
+    }
+  }
+}
+
 TEST(Text, LowerAsciiLeavesCyrillicAlone) {
   EXPECT_EQ(LowerAscii(W("CHARSET=UTF-8 ФАЙЛ")), W("charset=utf-8 ФАЙЛ"));
 }
