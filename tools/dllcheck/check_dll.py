@@ -109,6 +109,7 @@ def main():
     parser.add_argument("--dll", required=True)
     parser.add_argument("--module", required=True)
     parser.add_argument("--objdump", required=True)
+    parser.add_argument("--max-bytes", type=int, help="largest file size allowed")
     parser.add_argument("exports", nargs="+", help="Name:argument-bytes")
     args = parser.parse_args()
     expected = {name: int(size) for name, size in (e.split(":") for e in args.exports)}
@@ -142,9 +143,14 @@ def main():
         if dll.lower() not in SYSTEM_DLLS:
             failures.append("imports %s, which is not a system DLL" % dll)
 
+    size = len(image.data)
+    print("size: %d bytes" % size)
+    if args.max_bytes is not None and size > args.max_bytes:
+        failures.append("the file is %d bytes, more than %d" % (size, args.max_bytes))
+
     for failure in failures:
         print("FAIL:", failure)
-    checks = 3 + len(expected)  # module name, export names, imports, and one ret per export
+    checks = 3 + len(expected) + (args.max_bytes is not None)  # module name, export names, imports, and one ret per export
     print("%d passed, %d failed" % (max(checks - len(failures), 0), len(failures)))
     return 1 if failures else 0
 
