@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what the build needs (where it is missing), builds the three presets and says where
-# the 32-bit product DLL is.
+# Installs what the build needs (where it is missing), builds the three presets, says where the
+# 32-bit product DLL is, and ends with a short demonstration against the service emulator.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ python3 googletest clang-format locales
-          g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine64)
+packages=(cmake make g++ python3 googletest clang-format locales pkg-config
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine64
+          libcurl4-openssl-dev libcpp-httplib-dev libstb-dev libbenchmark-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
@@ -29,3 +30,6 @@ done
 
 echo
 echo "32-bit plug-in: $(pwd)/build/win32/plugin/ZelvoDiskTrumo.dll ($(stat -c %s build/win32/plugin/ZelvoDiskTrumo.dll) bytes)"
+
+echo
+scripts/demo.sh
