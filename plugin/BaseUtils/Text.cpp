@@ -105,7 +105,10 @@ std::size_t Search(std::string_view text, std::string_view pattern, std::size_t 
   const char* const last = base + (text.size() - pattern.size()) + anchor.offset + 1;
   std::array<const char*, 2> next{};
   const auto seek = [&](std::size_t k, const char* at) {
-    next[k] = at < last ? static_cast<const char*>(std::memchr(at, anchor.bytes[k], last - at)) : nullptr;
+    next[k] =
+        at < last
+            ? static_cast<const char*>(std::memchr(at, anchor.bytes[k], static_cast<std::size_t>(last - at)))
+            : nullptr;
   };
   for (std::size_t k = 0; k < anchor.count; ++k) seek(k, first);
 
