@@ -38,13 +38,12 @@ void ShowOptionsForm() {
     return;
   }
   // Seven lines of name=value, stored as they come: the names are the form's, not checked here.
+  // All are split before the first is stored, so that running out of memory stores none.
   std::array<std::string, 7> lines;
   SplitText(LastReply, lines, '\n');
-  for (const std::string& line : lines) {
-    std::array<std::string, 2> pair;
-    SplitText(line, pair, '=');
-    SetOption(kOptionsSection, pair[0], pair[1]);
-  }
+  std::array<std::array<std::string, 2>, 7> pairs;
+  for (std::size_t i = 0; i < lines.size(); ++i) SplitText(lines[i], pairs[i], '=');
+  for (const auto& [name, value] : pairs) SetOption(kOptionsSection, name, value);
 }
 
 }  // namespace zelvo
