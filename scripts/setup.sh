@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ python3 googletest clang-format locales pkg-config
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine64
-          libcurl4-openssl-dev libcpp-httplib-dev libstb-dev libbenchmark-dev)
+          libcurl4-openssl-dev libcpp-httplib-dev libstb-dev libbenchmark-dev
+          clang-14 libclang-rt-14-dev llvm-14 valgrind)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
@@ -23,7 +24,7 @@ if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.cp1251$'; then
   if [ "$(id -u)" -eq 0 ]; then localedef -i ru_RU -f CP1251 ru_RU.CP1251; else sudo localedef -i ru_RU -f CP1251 ru_RU.CP1251; fi
 fi
 
-for preset in native win32 win64; do
+for preset in native sanitize win32 win64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done

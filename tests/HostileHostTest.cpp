@@ -22,6 +22,8 @@ struct HostileCase {
   bool answers;  // whether the job still ends with the direct link
 };
 
+void PrintTo(const HostileCase& row, std::ostream* os) { *os << row.name; }
+
 class HostileReplies : public PluginTest, public testing::WithParamInterface<HostileCase> {};
 
 TEST_P(HostileReplies, TheJobEndsCleanly) {
