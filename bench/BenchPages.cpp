@@ -1,9 +1,9 @@
 #include "BenchPages.h"
 
-#include <iconv.h>
-
 #include <array>
 #include <stdexcept>
+
+#include "Iconv.h"
 
 namespace zelvo::bench {
 namespace {
@@ -87,25 +87,7 @@ std::string Build(Charset charset, const std::string& fillerUtf8, const std::str
 
 }  // namespace
 
-std::string Cp1251FromUtf8(std::string_view utf8) {
-  iconv_t cd = iconv_open("CP1251", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP1251");
-  std::string out(utf8.size(), '\0');
-  char* in = const_cast<char*>(utf8.data());
-  std::size_t inLeft = utf8.size();
-  char* to = out.data();
-  std::size_t toLeft = out.size();
-  while (inLeft > 0 && iconv(cd, &in, &inLeft, &to, &toLeft) == static_cast<std::size_t>(-1)) {
-    // Past what does not convert: one "?" for one byte.
-    ++in;
-    --inLeft;
-    *to++ = '?';
-    --toLeft;
-  }
-  iconv_close(cd);
-  out.resize(out.size() - toLeft);
-  return out;
-}
+std::string Cp1251FromUtf8(std::string_view utf8) { return hostkit::Cp1251FromUtf8(utf8); }
 
 Script MakeScript(const Case& c, std::size_t size) {
   const std::string filler = FillerOf(c.kind);

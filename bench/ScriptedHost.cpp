@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "ServiceTable.h"
 #include "ZelvoDiskTrumoAbi.h"
 
 namespace zelvo::bench {
@@ -36,24 +37,18 @@ void ZT_CALL SetArrLen(TDArray* array, int32_t first, int32_t second) {
 }
 void ZT_CALL ProgName(TReplyCallback reply) { reply(""); }
 
-template <class Entry>
-THostProc Proc(Entry entry) {
-  return reinterpret_cast<THostProc>(entry);
-}
-
 THostProc ZT_CALL GetProc(const char* name) {
-  const std::string_view n(name);
-  if (n == "HTTPHead") return Proc(&HTTPHead);
-  if (n == "GetOption") return Proc(&GetOption);
-  if (n == "GetLocation") return Proc(&GetLocation);
-  if (n == "ModQuery") return Proc(&ModQuery);
-  if (n == "ShowHAWindow") return Proc(&ShowHAWindow);
-  if (n == "GetPicSize") return Proc(&GetPicSize);
-  if (n == "PicToArr") return Proc(&PicToArr);
-  if (n == "ArrToPic") return Proc(&ArrToPic);
-  if (n == "SetArrLen") return Proc(&SetArrLen);
-  if (n == "ProgName") return Proc(&ProgName);
-  return nullptr;
+  static const hostkit::ServiceTable services = {.HTTPHead = &HTTPHead,
+                                                 .GetOption = &GetOption,
+                                                 .GetLocation = &GetLocation,
+                                                 .ModQuery = &ModQuery,
+                                                 .ShowHAWindow = &ShowHAWindow,
+                                                 .GetPicSize = &GetPicSize,
+                                                 .PicToArr = &PicToArr,
+                                                 .ArrToPic = &ArrToPic,
+                                                 .SetArrLen = &SetArrLen,
+                                                 .ProgName = &ProgName};
+  return hostkit::LookupService(services, name);
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "Iconv.h"
+
 namespace zelvo::host {
 
-std::string Utf8FromAnsi(std::string_view ansi);
+inline std::string Utf8FromAnsi(std::string_view ansi) { return hostkit::Utf8FromCp1251(ansi); }
 // What Windows-1251 cannot hold becomes "?".
-std::string AnsiFromUtf8(std::string_view utf8);
+inline std::string AnsiFromUtf8(std::string_view utf8) { return hostkit::Cp1251FromUtf8(utf8); }
 
 }  // namespace zelvo::host

@@ -10,6 +10,7 @@
 #include "OptionStore.h"
 #include "Pictures.h"
 #include "Prompts.h"
+#include "ServiceTable.h"
 
 namespace zelvo::host {
 namespace {
@@ -124,11 +125,6 @@ void ZT_CALL ProgName(TReplyCallback reply) {
   Guard([&] { Deliver(reply, ""); });
 }
 
-template <class Entry>
-THostProc Proc(Entry entry) {
-  return reinterpret_cast<THostProc>(entry);
-}
-
 }  // namespace
 
 void ConfigureEntries(const EntrySettings& settings) { g_settings = settings; }
@@ -161,23 +157,11 @@ void ZT_CALL HostLog(const char* line) {
 }
 
 THostProc ZT_CALL HostGetProc(const char* name) {
-  return Guard([&]() -> THostProc {
-    const std::string_view n = name ? name : "";
-    if (n == "HTTPHead") return Proc(&HTTPHead);
-    if (n == "ShowMsg") return Proc(&ShowMsg);
-    if (n == "SimpleOptions") return Proc(&SimpleOptions);
-    if (n == "GetOption") return Proc(&GetOption);
-    if (n == "SetOption") return Proc(&SetOption);
-    if (n == "GetLocation") return Proc(&GetLocation);
-    if (n == "ModQuery") return Proc(&ModQuery);
-    if (n == "ShowHAWindow") return Proc(&ShowHAWindow);
-    if (n == "GetPicSize") return Proc(&GetPicSize);
-    if (n == "PicToArr") return Proc(&PicToArr);
-    if (n == "ArrToPic") return Proc(&ArrToPic);
-    if (n == "SetArrLen") return Proc(&SetArrLen);
-    if (n == "ProgName") return Proc(&ProgName);
-    return nullptr;  // the services the plug-in never calls
-  });
+  // The eleven services that the plug-in never calls are left out.
+  static const hostkit::ServiceTable services = {
+      &HTTPHead,     &ShowMsg,    &SimpleOptions, &GetOption, &SetOption, &GetLocation, &ModQuery,
+      &ShowHAWindow, &GetPicSize, &PicToArr,      &ArrToPic,  &SetArrLen, &ProgName};
+  return Guard([&] { return hostkit::LookupService(services, name ? name : ""); });
 }
 
 void ZT_CALL HostSaveFile(const char* path, const char* content) {

@@ -1,10 +1,10 @@
 #include "Pages.h"
 
-#include <iconv.h>
-
 #include <array>
 #include <fstream>
 #include <sstream>
+
+#include "Iconv.h"
 
 namespace zelvo::service {
 namespace {
@@ -42,23 +42,7 @@ std::string Fill(std::string_view templateName, const Fields& fields) {
   return text;
 }
 
-std::string ToCp1251(std::string_view utf8) {
-  iconv_t cd = iconv_open("CP1251", "UTF-8");
-  std::string out(utf8.size(), '\0');
-  char* in = const_cast<char*>(utf8.data());
-  std::size_t inLeft = utf8.size();
-  char* to = out.data();
-  std::size_t toLeft = out.size();
-  while (inLeft > 0 && iconv(cd, &in, &inLeft, &to, &toLeft) == static_cast<std::size_t>(-1)) {
-    ++in;
-    --inLeft;
-    *to++ = '?';
-    --toLeft;
-  }
-  iconv_close(cd);
-  out.resize(out.size() - toLeft);
-  return out;
-}
+std::string ToCp1251(std::string_view utf8) { return hostkit::Cp1251FromUtf8(utf8); }
 
 std::string FilePage(const Scenario& scenario, std::string_view bodyTemplate, const Fields& fields) {
   Fields all = fields;

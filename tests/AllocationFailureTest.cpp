@@ -12,6 +12,7 @@
 #include "FailingAllocator.h"
 #include "Pages.h"
 #include "PluginState.h"
+#include "ServiceTable.h"
 #include "TempFolder.h"
 
 namespace zelvo::test {
@@ -59,27 +60,11 @@ void ZT_CALL ArrToPic(const char*, TDArray*, int32_t, int32_t) {}
 void ZT_CALL SetArrLen(TDArray* array, int32_t first, int32_t) { *array = first ? g_pixels : nullptr; }
 void ZT_CALL ProgName(TReplyCallback reply) { reply(""); }
 
-template <class Entry>
-THostProc Proc(Entry entry) {
-  return reinterpret_cast<THostProc>(entry);
-}
-
 THostProc ZT_CALL GetProc(const char* name) {
-  const std::string_view n(name);
-  if (n == "HTTPHead") return Proc(&HTTPHead);
-  if (n == "ShowMsg") return Proc(&ShowMsg);
-  if (n == "SimpleOptions") return Proc(&SimpleOptions);
-  if (n == "GetOption") return Proc(&GetOption);
-  if (n == "SetOption") return Proc(&SetOption);
-  if (n == "GetLocation") return Proc(&GetLocation);
-  if (n == "ModQuery") return Proc(&ModQuery);
-  if (n == "ShowHAWindow") return Proc(&ShowHAWindow);
-  if (n == "GetPicSize") return Proc(&GetPicSize);
-  if (n == "PicToArr") return Proc(&PicToArr);
-  if (n == "ArrToPic") return Proc(&ArrToPic);
-  if (n == "SetArrLen") return Proc(&SetArrLen);
-  if (n == "ProgName") return Proc(&ProgName);
-  return nullptr;
+  static const hostkit::ServiceTable services = {
+      &HTTPHead,     &ShowMsg,    &SimpleOptions, &GetOption, &SetOption, &GetLocation, &ModQuery,
+      &ShowHAWindow, &GetPicSize, &PicToArr,      &ArrToPic,  &SetArrLen, &ProgName};
+  return hostkit::LookupService(services, name);
 }
 
 // The last reply emptied and released, so that what is live can be compared. The file names of
