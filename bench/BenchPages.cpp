@@ -75,7 +75,7 @@ constexpr std::string_view kStartAnchor =
 std::string Build(Charset charset, const std::string& fillerUtf8, const std::string& tailUtf8,
                   std::size_t size) {
   const auto encode = [charset](const std::string& utf8) {
-    return charset == Charset::Utf8 ? utf8 : Cp1251FromUtf8(utf8);
+    return charset == Charset::Utf8 ? utf8 : hostkit::Cp1251FromUtf8(utf8);
   };
   std::string page = encode(Head(charset));
   const std::string filler = encode(fillerUtf8);
@@ -86,8 +86,6 @@ std::string Build(Charset charset, const std::string& fillerUtf8, const std::str
 }
 
 }  // namespace
-
-std::string Cp1251FromUtf8(std::string_view utf8) { return hostkit::Cp1251FromUtf8(utf8); }
 
 Script MakeScript(const Case& c, std::size_t size) {
   const std::string filler = FillerOf(c.kind);

@@ -31,7 +31,4 @@ struct Case {
 // The script of a whole job on a page of about the given size.
 Script MakeScript(const Case& c, std::size_t size);
 
-// Windows-1251 from UTF-8 with glibc's iconv, "?" for what does not convert.
-std::string Cp1251FromUtf8(std::string_view utf8);
-
 }  // namespace zelvo::bench

@@ -31,8 +31,8 @@ void CheckAnswer(const std::string& answer, const Record& record) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelvo::fuzz;
   const std::vector<std::string> parts = SplitInput(data, size);
-  const unsigned flags = parts[0].empty() ? 0u : static_cast<unsigned char>(parts[0][0]);
-  const std::string link = parts.size() > 1 ? parts[1] : "";
+  const unsigned flags = FlagsOf(parts);
+  const std::string link = Part(parts, 1);
 
   const std::string folder = ScratchFolder();
   const std::string picture = folder + "ZelvoDisk.gif";

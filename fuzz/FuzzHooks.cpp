@@ -15,10 +15,6 @@
 namespace zelvo::fuzz {
 namespace {
 
-std::string Part(const std::vector<std::string>& parts, std::size_t i) {
-  return i < parts.size() ? parts[i] : "";
-}
-
 // A fresh folder with the given files in it; a name that is not one plain component is skipped.
 std::string Folder(const std::string& names) {
   const std::filesystem::path folder = ScratchFolder() + "download";
@@ -44,7 +40,7 @@ bool IsFile(const std::string& path) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelvo::fuzz;
   const std::vector<std::string> parts = SplitInput(data, size);
-  const unsigned flags = parts[0].empty() ? 0u : static_cast<unsigned char>(parts[0][0]);
+  const unsigned flags = FlagsOf(parts);
   const std::string folder = Folder(Part(parts, 5));
 
   // The job: its page is part 1, its further replies follow the fixed parts.

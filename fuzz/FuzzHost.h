@@ -16,6 +16,16 @@ namespace zelvo::fuzz {
 
 std::vector<std::string> SplitInput(const std::uint8_t* data, std::size_t size);
 
+// Part i of the input, empty when the input has fewer parts.
+inline std::string Part(const std::vector<std::string>& parts, std::size_t i) {
+  return i < parts.size() ? parts[i] : std::string();
+}
+
+// The flag bits of a target: the first byte of the first part.
+inline unsigned FlagsOf(const std::vector<std::string>& parts) {
+  return parts[0].empty() ? 0u : static_cast<unsigned char>(parts[0][0]);
+}
+
 struct Record {
   std::vector<std::string> answers;  // HostSetResult, in order
   std::vector<std::string> calls;    // the name of every entry called, in order
