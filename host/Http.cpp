@@ -60,14 +60,15 @@ HttpReply Perform(Method method, const std::string& address, const std::string& 
     return reply;
   }
   curl_easy_setopt(g_curl, CURLOPT_URL, address.c_str());
-  curl_easy_setopt(g_curl, CURLOPT_NOBODY, method == Method::Head ? 1L : 0L);
+  // HTTPGET also clears NOBODY, so NOBODY is set after it; a post clears it itself.
   if (method == Method::Post) {
+    curl_easy_setopt(g_curl, CURLOPT_NOBODY, 0L);
     curl_easy_setopt(g_curl, CURLOPT_POST, 1L);
     curl_easy_setopt(g_curl, CURLOPT_POSTFIELDSIZE, static_cast<long>(body.size()));
     curl_easy_setopt(g_curl, CURLOPT_COPYPOSTFIELDS, body.c_str());
   } else {
     curl_easy_setopt(g_curl, CURLOPT_HTTPGET, 1L);
-    if (method == Method::Head) curl_easy_setopt(g_curl, CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(g_curl, CURLOPT_NOBODY, method == Method::Head ? 1L : 0L);
   }
   curl_easy_setopt(g_curl, CURLOPT_WRITEFUNCTION, &AppendBody);
   curl_easy_setopt(g_curl, CURLOPT_WRITEDATA, &reply);
