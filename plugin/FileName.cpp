@@ -111,7 +111,10 @@ std::string SanitiseFileName(std::string_view name) {
 }
 
 std::optional<std::string> FileNameFromPage(std::string_view page) {
-  const std::size_t at = Find(page, kNameBlockStart);
+  return FileNameAt(page, Find(page, kNameBlockStart));
+}
+
+std::optional<std::string> FileNameAt(std::string_view page, std::size_t at) {
   if (at == std::string_view::npos) return std::nullopt;
   const std::string_view block = Before(page.substr(at + kNameBlockStart.size()), kNameBlockEnd);
   // A block without the icon tag is markup we do not know: no name rather than a guessed one.

@@ -20,4 +20,7 @@ std::string SanitiseFileName(std::string_view name);
 // The name inside the page's name block; nothing when the page has no name block.
 std::optional<std::string> FileNameFromPage(std::string_view page);
 
+// The same, with where the page's name block starts already known (npos: it has none).
+std::optional<std::string> FileNameAt(std::string_view page, std::size_t blockStart);
+
 }  // namespace zelvo

@@ -20,12 +20,12 @@ namespace zelvo {
 namespace {
 
 // The answer of a page that ends the job by itself, if it is one.
-std::optional<std::string> PageVerdict(std::string_view page) {
-  if (std::string message = ServerErrorText(page); !message.empty()) return Concat("%", message);
-  if (Contains(page, kDeletedMarker)) return "%deleted%";
-  if (Contains(page, kNotFoundMarker)) return "%notfound%";
-  if (Contains(page, kInternalErrorMarker)) return std::string("%Внутренняя ошибка сервиса."_ansi);
-  if (Contains(page, kBlockedMarker)) return "%deleted%";
+std::optional<std::string> PageVerdict(const MarkerHits& hits) {
+  if (std::string message = ServerErrorText(hits); !message.empty()) return Concat("%", message);
+  if (hits.Found(mark::kDeleted)) return "%deleted%";
+  if (hits.Found(mark::kNotFound)) return "%notfound%";
+  if (hits.Found(mark::kInternalError)) return std::string("%Внутренняя ошибка сервиса."_ansi);
+  if (hits.Found(mark::kBlocked)) return "%deleted%";
   return std::nullopt;
 }
 
@@ -40,31 +40,31 @@ void ResolveDirectLink(std::string_view link) {
   const NormalisedLink normalised = NormaliseLink(link);
 
   for (int attempt = 1;;) {
-    std::string pageText = GetPage(normalised.pageLink);
-    if (pageText.empty()) return;
-    if (DebugMode) DumpPage(firstCopy, pageText);
-    if (std::optional<std::string> verdict = PageVerdict(pageText)) return SetResult(*verdict);
+    ScannedPage page = ScanPage(GetPage(normalised.pageLink));
+    if (page.text.empty()) return;
+    if (DebugMode) DumpPage(firstCopy, page.text);
+    if (std::optional<std::string> verdict = PageVerdict(page.hits)) return SetResult(*verdict);
 
-    const bool captcha = Contains(pageText, kCaptchaMarker);
-    const bool password = Contains(pageText, kPasswordMarker);
+    const bool captcha = page.hits.Found(mark::kCaptcha);
+    const bool password = page.hits.Found(mark::kPassword);
     const bool barEmulation = !captcha;
     if (barEmulation) Log("Режим эмуляции Балмор.Бара."_ansi);
     if (password && normalised.password.empty())
       return SetResult("%Для скачивания файла требуется ввести ссылку содержащую пароль."_ansi);
     if (captcha || password) {
-      std::optional<std::string> accepted = SubmitChallenge(normalised, captcha, password);
+      std::optional<ScannedPage> accepted = SubmitChallenge(normalised, captcha, password);
       if (!accepted) return;
-      pageText = std::move(*accepted);
+      page = std::move(*accepted);
     }
-    if (DebugMode) DumpPage(secondCopy, pageText);
+    if (DebugMode) DumpPage(secondCopy, page.text);
 
-    if (std::optional<std::string> name = FileNameFromPage(pageText)) {
+    if (std::optional<std::string> name = FileNameAt(page.text, page.hits.at[mark::kNameBlock])) {
       CurrentFileName = std::move(*name);
       if (DebugMode) Log(Concat("Имя файла: "_ansi, CurrentFileName));
     }
-    const std::size_t start = Find(pageText, kStartLinkMarker);
+    const std::size_t start = page.hits.at[mark::kStartLink];
     if (start == std::string::npos) return;
-    const std::string_view fromStartLink = std::string_view(pageText).substr(start);
+    const std::string_view fromStartLink = std::string_view(page.text).substr(start);
     if (CheckMirrorAndFinish(fromStartLink, attempt, barEmulation) == MirrorOutcome::Finished) return;
   }
 }

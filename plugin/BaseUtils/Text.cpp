@@ -5,39 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
+#include "ByteFrequency.h"
+
 namespace zelvo {
 namespace {
-
-constexpr unsigned char Fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
-
-// Roughly how common a byte is on the service's pages (HTML around Russian text in Windows-1251,
-// or in UTF-8): 0 rare, 9 everywhere. It only decides which byte of a pattern anchors a search.
-constexpr std::array<std::uint8_t, 256> kByteFrequency = [] {
-  std::array<std::uint8_t, 256> f{};
-  const auto set = [&f](std::string_view bytes, std::uint8_t rank) {
-    for (const char c : bytes) f[static_cast<unsigned char>(c)] = rank;
-  };
-  for (unsigned c = 'A'; c <= 'Z'; ++c) f[c] = 2;
-  set("0123456789", 3);
-  set("23456789", 2);
-  set("jqxz", 1);
-  set("bgkwy", 3);
-  set("fmpuv", 5);
-  set("cdhl", 6);
-  set("aeinorst", 8);
-  set(".,:;-_#&%()", 5);
-  set(" <>\"=/\n\t", 9);
-  // Cyrillic in Windows-1251: capitals are rare, small letters by their frequency in Russian.
-  for (unsigned c = 0xC0; c <= 0xDF; ++c) f[c] = 2;
-  set("\xEE\xE5\xE0\xE8\xED\xF2\xF1", 8);              // о е а и н т с
-  set("\xF0\xE2\xEB\xEA\xEC\xE4\xEF\xF3", 7);          // р в л к м д п у
-  set("\xFF\xFB\xFC\xE3\xE7\xE1\xF7", 5);              // я ы ь г з б ч
-  set("\xE9\xF5\xE6\xF8\xFE\xF6\xF9\xFD\xF4\xFA", 3);  // й х ж ш ю ц щ э ф ъ
-  // In UTF-8, Cyrillic is a lead byte D0 or D1 and a continuation byte.
-  for (unsigned c = 0x80; c <= 0xBF; ++c) f[c] = std::max<std::uint8_t>(f[c], 6);
-  f[0xD0] = f[0xD1] = 9;
-  return f;
-}();
 
 // The byte of the pattern that a search looks for first: the rarest one, with both cases of a
 // letter when case does not count.
@@ -52,10 +23,10 @@ Anchor ChooseAnchor(std::string_view pattern, bool ignoreCase) {
   unsigned bestCost = ~0u;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const auto c = static_cast<unsigned char>(pattern[i]);
-    const unsigned char lower = ignoreCase ? Fold(c) : c;
+    const unsigned char lower = ignoreCase ? FoldAscii(c) : c;
     const bool twoCases = ignoreCase && lower >= 'a' && lower <= 'z';
     const unsigned char upper = twoCases ? static_cast<unsigned char>(lower - ('a' - 'A')) : lower;
-    const unsigned cost = kByteFrequency[lower] + (twoCases ? kByteFrequency[upper] + 1u : 0u);
+    const unsigned cost = KeyCost(c, ignoreCase);
     if (cost < bestCost) {
       bestCost = cost;
       best = Anchor{i, {lower, upper}, twoCases ? 2u : 1u};
@@ -64,12 +35,17 @@ Anchor ChooseAnchor(std::string_view pattern, bool ignoreCase) {
   return best;
 }
 
+}  // namespace
+
 bool MatchesAt(const char* at, std::string_view pattern, bool ignoreCase) {
   if (!ignoreCase) return std::memcmp(at, pattern.data(), pattern.size()) == 0;
   for (std::size_t i = 0; i < pattern.size(); ++i)
-    if (Fold(static_cast<unsigned char>(at[i])) != Fold(static_cast<unsigned char>(pattern[i]))) return false;
+    if (FoldAscii(static_cast<unsigned char>(at[i])) != FoldAscii(static_cast<unsigned char>(pattern[i])))
+      return false;
   return true;
 }
+
+namespace {
 
 // Horspool over folded bytes when case does not count; no table building per call beyond 256
 // entries, used only once anchor hits turn out to be dense.
@@ -79,7 +55,7 @@ std::size_t Horspool(std::string_view text, std::string_view pattern, std::size_
   shift.fill(m);
   const auto key = [ignoreCase](char c) {
     const auto b = static_cast<unsigned char>(c);
-    return ignoreCase ? Fold(b) : b;
+    return ignoreCase ? FoldAscii(b) : b;
   };
   for (std::size_t i = 0; i + 1 < m; ++i) shift[key(pattern[i])] = m - 1 - i;
   const unsigned char lastKey = key(pattern[m - 1]);
@@ -130,6 +106,10 @@ std::size_t Search(std::string_view text, std::string_view pattern, std::size_t 
 
 }  // namespace
 
+std::size_t FindCased(std::string_view text, std::string_view pattern, std::size_t from, bool ignoreCase) {
+  return Search(text, pattern, from, ignoreCase);
+}
+
 std::size_t Find(std::string_view text, std::string_view pattern, std::size_t from) {
   return Search(text, pattern, from, false);
 }
@@ -150,7 +130,7 @@ std::string_view Before(std::string_view text, std::string_view marker) {
 
 std::string LowerAscii(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
+  for (char& c : out) c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
   return out;
 }
 

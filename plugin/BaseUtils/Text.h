@@ -18,6 +18,12 @@ inline bool Contains(std::string_view text, std::string_view pattern) {
 // through LowerAscii), without a lower-cased copy of the text.
 std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern, std::size_t from = 0);
 
+// Find or FindIgnoringCase, as ignoreCase says.
+std::size_t FindCased(std::string_view text, std::string_view pattern, std::size_t from, bool ignoreCase);
+
+// Whether the pattern's bytes stand at `at` (which has room for all of them).
+bool MatchesAt(const char* at, std::string_view pattern, bool ignoreCase);
+
 inline bool ContainsIgnoringCase(std::string_view text, std::string_view pattern) {
   return FindIgnoringCase(text, pattern) != std::string_view::npos;
 }
