@@ -78,6 +78,16 @@ HOOKS = {
     "error-504": [b"\x01", PUBLIC, b"Downloaded html", b"504 Gateway Time-out", b"x", b""] + FINISH,
 }
 
+# Texts for the page scan: pages, and near matches of every marker around the real ones.
+MARKERS = {
+    "public": PUBLIC,
+    "captcha": CAPTCHA,
+    "password": PASSWORD,
+    "verdicts": page("Файл удале Файл удален Несуществующая страниц Файл заблокирова Внутренняя ошибка сервиса"),
+    "server-errors": b"500 INTERNAL SERVER ERRO 503 Service Temporarily Unavailable 504 gateway time-ou Fatal Error",
+    "many-names": page('<dt class="name">x</dt>' * 40 + name_block("a.zip") + "/disk/start" * 20 + start()),
+}
+
 
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
@@ -90,3 +100,4 @@ def write(target, seeds):
 write("direct_link", DIRECT_LINK)
 write("options", OPTIONS)
 write("hooks", HOOKS)
+write("markers", {name: [text] for name, text in MARKERS.items()})

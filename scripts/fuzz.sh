@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 bin=build/sanitize/fuzz
 status=0
-for target in direct_link options hooks; do
+for target in direct_link options hooks markers; do
   corpus=build/sanitize/fuzz-corpus/$target
   findings=build/sanitize/fuzz-findings
   mkdir -p "$corpus" "$findings"

@@ -62,25 +62,31 @@ inline constexpr std::string_view kOrdinaryText =
 
 namespace scan {
 
-constexpr bool WindowAt(std::string_view text, std::size_t at, std::string_view window, bool ignoreCase) {
-  for (std::size_t j = 0; j < kWindow; ++j) {
-    const auto a = static_cast<unsigned char>(text[at + j]);
-    const auto b = static_cast<unsigned char>(window[j]);
-    if (a != b && !(ignoreCase && FoldAscii(a) == FoldAscii(b))) return false;
-  }
-  return true;
+// Three bytes in a row, letter case aside, as a slot of a small hashed table.
+constexpr std::size_t TrigramSlot(const char* p) {
+  const auto at = [p](std::size_t k) { return FoldAscii(static_cast<unsigned char>(p[k])); };
+  return (at(0) * 961u + at(1) * 31u + at(2)) % 4096u;
 }
 
-// The marker's three bytes in a row that ordinary text holds least, the rarest bytes among them.
+// Which slots the three-byte runs of kOrdinaryText take.
+inline constexpr std::array<std::uint64_t, 64> kOrdinaryTrigrams = [] {
+  std::array<std::uint64_t, 64> slots{};
+  for (std::size_t at = 0; at + kWindow <= kOrdinaryText.size(); ++at) {
+    const std::size_t slot = TrigramSlot(kOrdinaryText.data() + at);
+    slots[slot / 64] |= std::uint64_t{1} << (slot % 64);
+  }
+  return slots;
+}();
+
+// The marker's three bytes in a row that ordinary text lacks, the rarest bytes among them.
 constexpr std::uint8_t ChooseWindow(const Marker& marker) {
   std::size_t best = 0;
   unsigned bestCost = ~0u;
   for (std::size_t w = 0; w + kWindow <= marker.text.size(); ++w) {
-    const std::string_view window = marker.text.substr(w, kWindow);
-    unsigned cost = 0;
-    for (std::size_t at = 0; at + kWindow <= kOrdinaryText.size(); ++at)
-      cost += WindowAt(kOrdinaryText, at, window, marker.ignoreCase) ? 100u : 0u;
-    for (const char c : window) cost += KeyCost(static_cast<unsigned char>(c), marker.ignoreCase);
+    const std::size_t slot = TrigramSlot(marker.text.data() + w);
+    unsigned cost = (kOrdinaryTrigrams[slot / 64] >> (slot % 64)) & 1u ? 100u : 0u;
+    for (std::size_t j = 0; j < kWindow; ++j)
+      cost += KeyCost(static_cast<unsigned char>(marker.text[w + j]), marker.ignoreCase);
     if (cost < bestCost) {
       bestCost = cost;
       best = w;
