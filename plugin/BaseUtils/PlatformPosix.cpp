@@ -49,6 +49,10 @@ std::string Utf8ToAnsi(std::string_view utf8) {
       continue;
     }
     const char32_t cp = DecodeOneUtf8(p, end);
+    if (cp == kReplacementCharacter) {
+      *to++ = '?';
+      continue;
+    }
     if (cp > 0xFFFF) {
       // Windows goes through UTF-16: one "?" for each half of the surrogate pair.
       *to++ = '?';
