@@ -33,6 +33,8 @@ scan::ScanFn KernelFunction(ScanKernel kernel) {
 
 bool KernelAvailable(ScanKernel kernel) { return kernel == ScanKernel::Plain || KernelFunction(kernel); }
 
+static_assert(scan::kNotFound == std::string_view::npos);
+
 MarkerHits FindMarkers(std::string_view text, const MarkerSet& set, ScanKernel kernel) {
   MarkerHits hits;
   std::array<bool, kMaxMarkers> handedOver{};
