@@ -63,7 +63,7 @@ MarkerHits FindMarkers(std::string_view text, const MarkerSet& set, ScanKernel k
                             &set.tables,
                             markers.data(),
                             set.count,
-                            set.members.data(),
+                            set.membersOf.data(),
                             hits.at.data(),
                             handedOver.data()};
     scanWith(job);

@@ -32,6 +32,8 @@ struct MarkerSet {
   std::array<std::uint8_t, kMaxMarkers> bucket{};
   // Per bucket: its markers, one bit per index.
   std::array<std::uint16_t, scan::kBuckets> members{};
+  // Per combination of buckets (one bit each), the markers of all of them.
+  std::array<std::uint16_t, 256> membersOf{};
   scan::Tables tables{};
 };
 
@@ -145,6 +147,9 @@ consteval MarkerSet MakeMarkerSet(std::initializer_list<std::span<const Marker>>
                          static_cast<std::uint8_t>(1u << set.bucket[index]));
     }
   }
+  for (std::size_t buckets = 0; buckets < set.membersOf.size(); ++buckets)
+    for (std::size_t b = 0; b < scan::kBuckets; ++b)
+      if (buckets & (1u << b)) set.membersOf[buckets] |= set.members[b];
   return set;
 }
 

@@ -73,8 +73,8 @@ struct ScanJob {
   std::size_t size;  // at least kWindow
   const Tables* tables;
   const ScanMarker* markers;
-  std::size_t count;             // at most 16
-  const std::uint16_t* members;  // per bucket, its markers as bits
+  std::size_t count;               // at most 16
+  const std::uint16_t* membersOf;  // per combination of buckets, their markers as bits
   // Out, per marker: where it first starts, or kNotFound; when handedOver, where its own search
   // must start instead (every earlier start has been compared).
   std::size_t* at;
@@ -99,7 +99,7 @@ static inline void RebuildTables(const ScanJob& job, std::uint16_t pending, Tabl
 static inline std::uint8_t ActiveBuckets(const ScanJob& job, std::uint16_t pending) {
   std::uint8_t active = 0;
   for (std::size_t b = 0; b < kBuckets; ++b)
-    if (job.members[b] & pending) active = static_cast<std::uint8_t>(active | (1u << b));
+    if (job.membersOf[1u << b] & pending) active = static_cast<std::uint8_t>(active | (1u << b));
   return active;
 }
 
@@ -122,25 +122,22 @@ static inline bool MarkerStartsAt(const ScanMarker& m, const unsigned char* at) 
 static inline bool CheckCandidate(const ScanJob& job, std::size_t position, std::uint8_t buckets,
                                   std::uint16_t& pending, std::size_t* misses) {
   bool dropped = false;
-  for (; buckets; buckets = static_cast<std::uint8_t>(buckets & (buckets - 1))) {
-    const auto b = static_cast<std::size_t>(__builtin_ctz(buckets));
-    for (unsigned markers = job.members[b] & pending; markers; markers &= markers - 1) {
-      const auto i = static_cast<std::size_t>(__builtin_ctz(markers));
-      const ScanMarker& m = job.markers[i];
-      if (position < m.window) continue;
-      const std::size_t start = position - m.window;
-      if (m.size > job.size - start) continue;
-      if (MarkerStartsAt(m, job.text + start)) {
-        job.at[i] = start;
-      } else if (++misses[i] > kMissesBeforeHandover && misses[i] * kDenseMiss > position) {
-        job.at[i] = start + 1;
-        job.handedOver[i] = true;
-      } else {
-        continue;
-      }
-      pending = static_cast<std::uint16_t>(pending & ~(1u << i));
-      dropped = true;
+  for (unsigned markers = job.membersOf[buckets] & pending; markers; markers &= markers - 1) {
+    const auto i = static_cast<std::size_t>(__builtin_ctz(markers));
+    const ScanMarker& m = job.markers[i];
+    if (position < m.window) continue;
+    const std::size_t start = position - m.window;
+    if (m.size > job.size - start) continue;
+    if (MarkerStartsAt(m, job.text + start)) {
+      job.at[i] = start;
+    } else if (++misses[i] > kMissesBeforeHandover && misses[i] * kDenseMiss > position) {
+      job.at[i] = start + 1;
+      job.handedOver[i] = true;
+    } else {
+      continue;
     }
+    pending = static_cast<std::uint16_t>(pending & ~(1u << i));
+    dropped = true;
   }
   return dropped;
 }
