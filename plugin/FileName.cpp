@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "BaseUtils/ByteClass.h"
 #include "BaseUtils/Platform.h"
 #include "BaseUtils/Text.h"
 #include "BaseUtils/Utf8.h"
@@ -63,12 +64,9 @@ bool IsReservedDeviceName(std::string_view name) {
 }
 
 // The bytes that Windows refuses in a file name: controls and \ / : * ? " < > |.
-constexpr std::array<bool, 256> kForbiddenInName = [] {
-  std::array<bool, 256> forbidden{};
-  for (std::size_t c = 0; c < 32; ++c) forbidden[c] = true;
-  for (const char c : std::string_view("\\/:*?\"<>|")) forbidden[static_cast<unsigned char>(c)] = true;
-  return forbidden;
-}();
+constexpr ByteClass kForbiddenInName = MakeByteClass([](unsigned char c) {
+  return c < 32 || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+});
 
 }  // namespace
 
@@ -102,8 +100,7 @@ std::string DecodeHtmlText(std::string_view text) {
 
 std::string SanitiseFileName(std::string_view name) {
   std::string out(name);
-  for (char& c : out)
-    if (kForbiddenInName[static_cast<unsigned char>(c)]) c = '_';
+  ReplaceBytes(out, kForbiddenInName, '_');
   // Windows drops them anyway; a name of only dots and blanks ends up empty here.
   while (!out.empty() && (out.back() == '.' || out.back() == ' ')) out.pop_back();
   if (IsReservedDeviceName(out)) out.insert(out.begin(), '_');

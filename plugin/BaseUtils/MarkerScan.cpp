@@ -6,32 +6,21 @@ namespace zelvo {
 namespace {
 
 scan::ScanFn KernelFunction(ScanKernel kernel) {
-#if defined(ZT_SCAN_SSSE3) || defined(ZT_SCAN_AVX2)
-  __builtin_cpu_init();
-#endif
-  switch (kernel) {
-    case ScanKernel::Best:
-      if (const scan::ScanFn wide = KernelFunction(ScanKernel::Avx2)) return wide;
-      return KernelFunction(ScanKernel::Ssse3);
-    case ScanKernel::Ssse3:
+  switch (RunningKernel(kernel)) {
 #if defined(ZT_SCAN_SSSE3)
-      if (__builtin_cpu_supports("ssse3")) return &scan::ScanSsse3;
+    case ScanKernel::Ssse3:
+      return &scan::ScanSsse3;
 #endif
-      return nullptr;
-    case ScanKernel::Avx2:
 #if defined(ZT_SCAN_AVX2)
-      if (__builtin_cpu_supports("avx2")) return &scan::ScanAvx2;
+    case ScanKernel::Avx2:
+      return &scan::ScanAvx2;
 #endif
-      return nullptr;
-    case ScanKernel::Plain:
+    default:
       return nullptr;
   }
-  return nullptr;
 }
 
 }  // namespace
-
-bool KernelAvailable(ScanKernel kernel) { return kernel == ScanKernel::Plain || KernelFunction(kernel); }
 
 static_assert(scan::kNotFound == std::string_view::npos);
 

@@ -12,7 +12,8 @@
 
 #include "ByteFrequency.h"
 #include "Cp1251.h"
-#include "MarkerScanKernel.h"
+#include "SimdDispatch.h"
+#include "SimdKernels.h"
 
 namespace zelvo {
 
@@ -42,12 +43,6 @@ struct MarkerHits {
   std::array<std::size_t, kMaxMarkers> at{};
   bool Found(std::size_t marker) const { return at[marker] != std::string_view::npos; }
 };
-
-// The ways a scan can run. Best is the fastest this processor offers; the others exist so that
-// the tests can hold every way against the plain searches.
-enum class ScanKernel { Best, Plain, Ssse3, Avx2 };
-
-bool KernelAvailable(ScanKernel kernel);
 
 MarkerHits FindMarkers(std::string_view text, const MarkerSet& set, ScanKernel kernel = ScanKernel::Best);
 

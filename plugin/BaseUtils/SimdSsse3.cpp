@@ -1,7 +1,7 @@
 // Built with SSSE3 for its byte shuffle; called only when the processor has it.
 #include <tmmintrin.h>
 
-#include "MarkerScanKernel.h"
+#include "SimdKernels.h"
 
 namespace zelvo::scan {
 namespace {
@@ -19,11 +19,20 @@ struct Ssse3Ops {
   static std::uint32_t NonZeroMask(V v) {
     return ~static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_setzero_si128()))) & 0xFFFFu;
   }
+  static V Select(V mask, V first, V second) {
+    const V keep = _mm_cmpeq_epi8(mask, _mm_setzero_si128());
+    return _mm_or_si128(_mm_and_si128(keep, second), _mm_andnot_si128(keep, first));
+  }
   static void Store(std::uint8_t* out, V v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(out), v); }
 };
 
 }  // namespace
 
 void ScanSsse3(const ScanJob& job) { ScanWith<Ssse3Ops>(job); }
+
+void ReplaceSsse3(unsigned char* text, std::size_t size, const ByteTables& tables,
+                  unsigned char replacement) {
+  ReplaceWith<Ssse3Ops>(text, size, tables, replacement);
+}
 
 }  // namespace zelvo::scan

@@ -1,4 +1,6 @@
-// The inner loop of the marker scan, for every vector width. Each marker keys on three bytes in
+// The vector loops, for every width: the marker scan and the replacement of a class of bytes.
+//
+// The marker scan: Each marker keys on three bytes in
 // a row (its fingerprint); a text position passes when every one of the three bytes is accepted
 // for a common bucket, looked up by its low and its high half-byte (16-entry tables). Only the
 // positions that pass are compared with the markers.
@@ -86,6 +88,23 @@ using ScanFn = void (*)(const ScanJob& job);
 void ScanSsse3(const ScanJob& job);
 void ScanAvx2(const ScanJob& job);
 
+// A set of byte values: a byte belongs when its entries in the two half-byte tables share a bit.
+struct ByteTables {
+  std::uint8_t low[16];
+  std::uint8_t high[16];
+};
+
+static constexpr bool InClass(const ByteTables& c, unsigned char b) {
+  return (c.low[b & 15u] & c.high[b >> 4]) != 0;
+}
+
+// Every byte of the class in text[0, size) becomes the replacement.
+using ReplaceFn = void (*)(unsigned char* text, std::size_t size, const ByteTables& tables,
+                           unsigned char replacement);
+
+void ReplaceSsse3(unsigned char* text, std::size_t size, const ByteTables& tables, unsigned char replacement);
+void ReplaceAvx2(unsigned char* text, std::size_t size, const ByteTables& tables, unsigned char replacement);
+
 // Tables for the pending markers only: once a marker is found, its near matches stop passing.
 static inline void RebuildTables(const ScanJob& job, std::uint16_t pending, Tables& t) {
   t = Tables{};
@@ -143,7 +162,8 @@ static inline bool CheckCandidate(const ScanJob& job, std::size_t position, std:
 }
 
 // Ops: the vector type V, its width, and Load, Table, Broadcast, And, LowHalves, HighHalves,
-// Lookup (a 16-entry table per lane), NonZeroMask (one bit per non-zero byte) and Store.
+// Lookup (a 16-entry table per lane), NonZeroMask (one bit per non-zero byte), Store, and
+// Select (per byte: the first value where the mask is non-zero, else the second).
 template <class Ops>
 static inline void ScanWith(const ScanJob& job) {
   using V = typename Ops::V;
@@ -197,6 +217,24 @@ static inline void ScanWith(const ScanJob& job) {
       }
     }
   }
+}
+
+template <class Ops>
+static inline void ReplaceWith(unsigned char* text, std::size_t size, const ByteTables& c,
+                               unsigned char replacement) {
+  using V = typename Ops::V;
+  const V low = Ops::Table(c.low);
+  const V high = Ops::Table(c.high);
+  const V with = Ops::Broadcast(replacement);
+  std::size_t x = 0;
+  for (; x + Ops::kWidth <= size; x += Ops::kWidth) {
+    const V bytes = Ops::Load(text + x);
+    const V hit =
+        Ops::And(Ops::Lookup(low, Ops::LowHalves(bytes)), Ops::Lookup(high, Ops::HighHalves(bytes)));
+    if (Ops::NonZeroMask(hit)) Ops::Store(text + x, Ops::Select(hit, with, bytes));
+  }
+  for (; x < size; ++x)
+    if (InClass(c, text[x])) text[x] = replacement;
 }
 
 }  // namespace zelvo::scan

@@ -2,7 +2,7 @@
 // cannot rely on the 32-byte stack alignment that spilled 256-bit values would need.
 #include <immintrin.h>
 
-#include "MarkerScanKernel.h"
+#include "SimdKernels.h"
 
 namespace zelvo::scan {
 namespace {
@@ -23,11 +23,19 @@ struct Avx2Ops {
   static std::uint32_t NonZeroMask(V v) {
     return ~static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_setzero_si256())));
   }
+  static V Select(V mask, V first, V second) {
+    const V keep = _mm256_cmpeq_epi8(mask, _mm256_setzero_si256());
+    return _mm256_or_si256(_mm256_and_si256(keep, second), _mm256_andnot_si256(keep, first));
+  }
   static void Store(std::uint8_t* out, V v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), v); }
 };
 
 }  // namespace
 
 void ScanAvx2(const ScanJob& job) { ScanWith<Avx2Ops>(job); }
+
+void ReplaceAvx2(unsigned char* text, std::size_t size, const ByteTables& tables, unsigned char replacement) {
+  ReplaceWith<Avx2Ops>(text, size, tables, replacement);
+}
 
 }  // namespace zelvo::scan

@@ -1,11 +1,13 @@
-// The one-pass marker scan: every way it can run must give, for every marker, exactly what the
-// plain search for that marker alone gives.
+// The vector loops: every way they can run must give exactly what the plain loops give. The
+// marker scan must find each marker where the plain search for it alone does; the byte class
+// replacement must change exactly the bytes of the class.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "AnsiText.h"
+#include "BaseUtils/ByteClass.h"
 #include "BaseUtils/MarkerScan.h"
 #include "BaseUtils/Text.h"
 #include "PageMarkers.h"
@@ -50,12 +52,15 @@ std::string KernelName(const testing::TestParamInfo<ScanKernel>& info) {
   return "Unknown";
 }
 
-class MarkerScan : public testing::TestWithParam<ScanKernel> {
+class VectorLoop : public testing::TestWithParam<ScanKernel> {
  protected:
   void SetUp() override {
-    if (!KernelAvailable(GetParam())) GTEST_SKIP() << "this processor or build has no such scan";
+    if (!KernelAvailable(GetParam())) GTEST_SKIP() << "this processor or build has no such loop";
   }
+};
 
+class MarkerScan : public VectorLoop {
+ protected:
   // Compares the scan of the text with one search per marker.
   static void ExpectPlainResults(const std::string& text, const MarkerSet& set, const std::string& label) {
     const MarkerHits hits = FindMarkers(text, set, GetParam());
@@ -118,6 +123,48 @@ TEST_P(MarkerScan, ManyNearMatchesBeforeTheMarkerStillFindIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kernels, MarkerScan, testing::ValuesIn(kKernels), KernelName);
+
+constexpr auto kIsOddControl = [](unsigned char c) { return c < 32 && c % 2 == 1; };
+constexpr auto kIsSpread = [](unsigned char c) {
+  return c == '_' || c == 0xFF || c == 0x80 || (c >= 'a' && c <= 'f');
+};
+constexpr ByteClass kOddControls = MakeByteClass(kIsOddControl);
+constexpr ByteClass kSpread = MakeByteClass(kIsSpread);
+
+// A plain loop over the class's own definition, for comparison.
+template <class Member>
+std::string Replaced(std::string text, Member member, char with) {
+  for (char& c : text)
+    if (member(static_cast<unsigned char>(c))) c = with;
+  return text;
+}
+
+TEST(ByteClassTables, HoldTheirSetExactly) {
+  for (unsigned c = 0; c < 256; ++c) {
+    const auto b = static_cast<unsigned char>(c);
+    EXPECT_EQ(InClass(kOddControls, b), kIsOddControl(b)) << c;
+    EXPECT_EQ(InClass(kSpread, b), kIsSpread(b)) << c;
+  }
+}
+
+class ReplaceBytesIn : public VectorLoop {};
+
+TEST_P(ReplaceBytesIn, ChangesExactlyTheBytesOfTheClassWhateverTheLength) {
+  unsigned seed = 99;
+  const auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 8; };
+  for (std::size_t length = 0; length < 200; ++length) {
+    std::string text(length, '\0');
+    for (char& c : text) c = static_cast<char>(next());
+    std::string odd = text;
+    ReplaceBytes(odd, kOddControls, '#', GetParam());
+    ASSERT_EQ(odd, Replaced(text, kIsOddControl, '#')) << length;
+    std::string spread = text;
+    ReplaceBytes(spread, kSpread, 'x', GetParam());
+    ASSERT_EQ(spread, Replaced(text, kIsSpread, 'x')) << length;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kernels, ReplaceBytesIn, testing::ValuesIn(kKernels), KernelName);
 
 TEST(MarkerSet, EachMarkerPassesItsOwnFingerprint) {
   for (const MarkerSet* set : {&kCrowded, &kPageMarkers})
