@@ -42,10 +42,19 @@ std::string Utf8ToAnsi(std::string_view utf8) {
       *to++ = *p++;
       continue;
     }
+    // A run of Cyrillic letters stays in this loop; the blank or sign after a word takes one
+    // step of the one above.
     if ((*p == 0xD0 || *p == 0xD1) && end - p >= 2 && (p[1] & 0xC0) == 0x80) {
-      const int b = cp1251::kReverse.bytes[1][((*p & 0x03u) << 6) | (p[1] & 0x3Fu)];
-      *to++ = b < 0 ? '?' : static_cast<unsigned char>(b);
-      p += 2;
+      do {
+        const int b = cp1251::kReverse.bytes[1][((*p & 0x03u) << 6) | (p[1] & 0x3Fu)];
+        *to++ = b < 0 ? '?' : static_cast<unsigned char>(b);
+        p += 2;
+      } while (end - p >= 2 && (*p == 0xD0 || *p == 0xD1) && (p[1] & 0xC0) == 0x80);
+      continue;
+    }
+    if (*p < 0xC2 || *p > 0xF4) {  // a byte that cannot start a character
+      *to++ = '?';
+      ++p;
       continue;
     }
     const char32_t cp = DecodeOneUtf8(p, end);
