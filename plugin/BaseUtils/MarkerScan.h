@@ -28,7 +28,7 @@ inline constexpr std::size_t kMaxMarkers = 16;
 struct MarkerSet {
   std::array<Marker, kMaxMarkers> markers{};
   std::size_t count = 0;
-  // Per marker: where its fingerprint (three bytes in a row) starts, and its bucket bit.
+  // Per marker: where its fingerprint (three bytes in a row) starts, and its bucket.
   std::array<std::uint8_t, kMaxMarkers> window{};
   std::array<std::uint8_t, kMaxMarkers> bucket{};
   // Per bucket: its markers, one bit per index.
@@ -45,8 +45,6 @@ struct MarkerHits {
 };
 
 MarkerHits FindMarkers(std::string_view text, const MarkerSet& set, ScanKernel kernel = ScanKernel::Best);
-
-namespace scan {}  // namespace scan
 
 // Text of the kind that fills every page around the markers: markup, and the words of the
 // service's pages. A fingerprint found in it would pass all over a page.

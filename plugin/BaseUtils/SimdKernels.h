@@ -1,9 +1,8 @@
 // The vector loops, for every width: the marker scan and the replacement of a class of bytes.
 //
-// The marker scan: Each marker keys on three bytes in
-// a row (its fingerprint); a text position passes when every one of the three bytes is accepted
-// for a common bucket, looked up by its low and its high half-byte (16-entry tables). Only the
-// positions that pass are compared with the markers.
+// In the marker scan each marker keys on three bytes in a row (its fingerprint); a text position
+// passes when each of the three bytes is accepted for a common bucket, looked up by its low and
+// its high half-byte (16-entry tables). Only the positions that pass are compared with markers.
 //
 // This header is included by translation units built for wider instruction sets, so it holds
 // nothing that the linker could share with the rest of the plug-in: no library templates.
@@ -99,9 +98,6 @@ static constexpr bool InClass(const ByteTables& c, unsigned char b) {
 }
 
 // Every byte of the class in text[0, size) becomes the replacement.
-using ReplaceFn = void (*)(unsigned char* text, std::size_t size, const ByteTables& tables,
-                           unsigned char replacement);
-
 void ReplaceSsse3(unsigned char* text, std::size_t size, const ByteTables& tables, unsigned char replacement);
 void ReplaceAvx2(unsigned char* text, std::size_t size, const ByteTables& tables, unsigned char replacement);
 
